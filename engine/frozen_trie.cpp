@@ -1,0 +1,31 @@
+#include "frozen_trie.h"
+
+#include <algorithm>
+
+namespace votrana {
+
+void FrozenTrie::build(const CodeDictionary& dictionary)
+{
+    std::uint16_t nextId = 0;
+    for (const bool withChildren : {true, false}) {
+        for (std::int32_t code = 0; code < codeCount; ++code) {
+            if (code != endCode && (dictionary[code].firstChild != noEntry) == withChildren) {
+                idOf_[static_cast<std::size_t>(code)] = nextId;
+                codeOf_[nextId++] = static_cast<std::uint16_t>(code);
+            }
+        }
+        if (withChildren) {
+            innerCount_ = nextId;
+        }
+    }
+    std::fill_n(rows_.get(), static_cast<std::size_t>(innerCount_) << 8, noChild);
+    for (std::uint32_t id = 0; id < innerCount_; ++id) {
+        for (std::int32_t child = dictionary[static_cast<std::int32_t>(codeOf_[id])].firstChild; child != noEntry;
+             child = dictionary[child].nextSibling) {
+            rows_[id << 8 | static_cast<std::uint32_t>(dictionary[child].byteValue)] =
+                static_cast<std::uint16_t>(idOf(child));
+        }
+    }
+}
+
+}  // namespace votrana

@@ -1,0 +1,36 @@
+// The full dictionary laid out for the encoder's walk, once nothing more can be added. Entries with
+// children are renumbered 0 to innerCount - 1 and each gets a dense row of 256 children; the leaves
+// follow. A walk then takes one look-up per byte in a table that holds only the rows in use, small
+// enough to stay in the processor's cache where a row for every code would not.
+#pragma once
+
+#include "code_dictionary.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+namespace votrana {
+
+class FrozenTrie {
+public:
+    static constexpr std::uint16_t noChild = 0xFFFF;
+
+    FrozenTrie() : rows_(std::make_unique_for_overwrite<std::uint16_t[]>(static_cast<std::size_t>(codeCount) * 256)) {}
+
+    void build(const CodeDictionary& dictionary);
+
+    std::uint32_t innerCount() const { return innerCount_; }
+    std::uint32_t idOf(std::int32_t code) const { return idOf_[static_cast<std::size_t>(code)]; }
+    std::uint32_t codeOf(std::uint32_t id) const { return codeOf_[id]; }
+    // The child of an entry with children (id below innerCount), or noChild.
+    std::uint32_t child(std::uint32_t id, std::uint8_t byte) const { return rows_[id << 8 | byte]; }
+
+private:
+    std::uint32_t innerCount_ = 0;
+    std::array<std::uint16_t, codeCount> idOf_{};
+    std::array<std::uint16_t, codeCount> codeOf_{};
+    std::unique_ptr<std::uint16_t[]> rows_;
+};
+
+}  // namespace votrana

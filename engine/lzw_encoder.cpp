@@ -1,0 +1,132 @@
+#include "codec_state.h"
+
+#include <bit>
+
+namespace votrana {
+
+void CodecState::resetCodec(ByteSource& source, ByteSink& target)
+{
+    source_ = &source;
+    target_ = &target;
+    dictionary_.reset();
+    nextCode_ = firstFreeCode;
+    matchedCode_ = -1;
+    readCounter_ = 256;
+    previousCode_ = 0;
+    writer_.reset(target);
+    reader_.reset(source);
+    plainUsed_ = 0;
+    frozenBuilt_ = false;
+}
+
+CodecResult CodecState::compress(ByteSource& source, ByteSink& target)
+{
+    resetCodec(source, target);
+    const CodecResult result = encodeStream();
+    if (result != CodecResult::done) {
+        return result;
+    }
+    writeEndCode();
+    flushBits();
+    return writer_.failed() ? CodecResult::writeError : CodecResult::done;
+}
+
+// Greedy longest match: the matched string grows while the dictionary holds it; at the first byte
+// that ends the match its code is written and the string with that byte is added.
+CodecResult CodecState::encodeStream()
+{
+    for (;;) {
+        const auto got = source_->read(std::span(plain_.data(), blockSize));
+        if (!got) {
+            return CodecResult::readError;
+        }
+        if (*got == 0) {
+            break;
+        }
+        const auto rest = encodeWhileGrowing(std::span(plain_.data(), *got));
+        encodeWhileFull(rest);
+        if (writer_.failed()) {
+            return CodecResult::writeError;
+        }
+    }
+    // With an empty source nothing was matched, and -1 goes out as a code of all one bits.
+    writeCode(matchedCode_);
+    return CodecResult::done;
+}
+
+// Encodes until the bytes run out or the dictionary is full; returns the bytes left.
+std::span<const std::uint8_t> CodecState::encodeWhileGrowing(std::span<const std::uint8_t> bytes)
+{
+    std::size_t position = 0;
+    while (position < bytes.size() && nextCode_ < codeCount) {
+        const std::uint8_t byte = bytes[position++];
+        const std::int32_t code = searchByte(byte);
+        if (code >= 0) {
+            descend(code);
+        } else {
+            writeCode(matchedCode_);
+            addEntry(byte);
+        }
+    }
+    return bytes.subspan(position);
+}
+
+// The same walk over the full dictionary: every code is 12 bits wide and nothing is added, so the
+// walk runs on the frozen layout.
+void CodecState::encodeWhileFull(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.empty()) {
+        return;
+    }
+    if (!frozenBuilt_) {
+        frozen_.build(dictionary_);
+        frozenBuilt_ = true;
+    }
+    const std::uint32_t innerCount = frozen_.innerCount();
+    std::uint32_t matched = frozen_.idOf(matchedCode_);
+    for (const std::uint8_t byte : bytes) {
+        if (matched < innerCount) {
+            const std::uint32_t child = frozen_.child(matched, byte);
+            if (child != FrozenTrie::noChild) {
+                matched = child;
+                continue;
+            }
+        }
+        writer_.writeBits(frozen_.codeOf(matched), 12);
+        matched = frozen_.idOf(byte);
+    }
+    matchedCode_ = static_cast<std::int32_t>(frozen_.codeOf(matched));
+}
+
+// A truncated binary code for the alphabet of nextCode values: with n the bit width of the alphabet
+// size and u the unused values of n bits, a code below u takes n - 1 bits and the others take n bits
+// of code + u.
+void CodecState::writeCode(std::int32_t code)
+{
+    const auto alphabet = static_cast<std::uint32_t>(nextCode_);
+    const int width = std::bit_width(alphabet);
+    const auto shortCodes = static_cast<std::int32_t>((1u << width) - alphabet);
+    if (code < shortCodes) {
+        writer_.writeBits(static_cast<std::uint32_t>(code) & ((1u << (width - 1)) - 1), width - 1);
+    } else {
+        writer_.writeBits(static_cast<std::uint32_t>(code + shortCodes), width);
+    }
+}
+
+// The end code takes one more step of the alphabet, past 4096 when the dictionary is full; it is
+// 12 bits wide then, as the decoder reads it.
+void CodecState::writeEndCode()
+{
+    ++nextCode_;
+    writeCode(endCode);
+}
+
+// Completes the last byte with zero bits; a whole zero byte when none was unfinished.
+void CodecState::flushBits()
+{
+    while (writer_.writeBit(0) != 0) {
+    }
+    writer_.finish();
+}
+
+}  // namespace votrana

@@ -1,0 +1,103 @@
+// Round trips of many inputs, held bit for bit to the plain reference coder, through streams that
+// hand out bytes in odd chunks, and through one codec state reused from run to run.
+#include "lzw_codec.h"
+#include "reference_lzw.h"
+#include "test_streams.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace votrana {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Generator = std::function<Bytes(std::size_t, unsigned)>;
+
+struct InputKind {
+    const char* name;
+    Generator make;
+};
+
+const InputKind inputKinds[] = {
+    {"random", testing::randomBytes},
+    {"low entropy", testing::lowEntropyBytes},
+    {"text", testing::textLikeBytes},
+};
+
+const std::size_t lengths[] = {0, 1, 2, 3, 4, 7, 255, 256, 257, 511, 1000, 4095, 4096, 4097, 12000, 65535, 65536, 65537, 300000};
+
+TEST(LzwRoundTrip, MatchesReferenceStaysInBoundAndComesBack)
+{
+    for (const auto& kind : inputKinds) {
+        for (const std::size_t length : lengths) {
+            SCOPED_TRACE(std::string(kind.name) + " of " + std::to_string(length));
+            const Bytes plain = kind.make(length, static_cast<unsigned>(length));
+            const Bytes coded = compressBytes(plain);
+            EXPECT_LE(coded.size(), 3 * length / 2 + 3);
+            if (length <= 65537) {
+                ASSERT_EQ(coded, reference::compress(plain));
+            }
+            const auto decoded = decompressBytes(coded);
+            ASSERT_EQ(decoded.result, CodecResult::done);
+            ASSERT_EQ(decoded.bytes, plain);
+        }
+    }
+}
+
+TEST(LzwRoundTrip, LongestStringsSurviveBothWays)
+{
+    // One byte repeated grows a single chain to the full 3840-byte string and then reuses it.
+    for (const std::size_t length : {10000u, 7370880u, 7370880u + 3840u * 3u + 17u}) {
+        SCOPED_TRACE(length);
+        const Bytes plain(length, 0x00);
+        const auto decoded = decompressBytes(compressBytes(plain));
+        ASSERT_EQ(decoded.result, CodecResult::done);
+        ASSERT_EQ(decoded.bytes, plain);
+    }
+}
+
+TEST(LzwRoundTrip, ChunkedStreamsGiveTheSameBytes)
+{
+    const Bytes plain = testing::textLikeBytes(200000, 3);
+    const Bytes coded = compressBytes(plain);
+    for (const std::size_t maxChunk : {1u, 3u, 4096u, 70000u}) {
+        SCOPED_TRACE(maxChunk);
+        auto state = std::make_unique<CodecState>();
+        testing::ChunkedSource plainSource(plain, maxChunk, 11);
+        MemorySink codedSink;
+        ASSERT_EQ(state->compress(plainSource, codedSink), CodecResult::done);
+        EXPECT_EQ(codedSink.bytes(), coded);
+
+        testing::ChunkedSource codedSource(coded, maxChunk, 12);
+        MemorySink plainSink;
+        ASSERT_EQ(state->decompress(codedSource, plainSink), CodecResult::done);
+        EXPECT_EQ(plainSink.bytes(), plain);
+    }
+}
+
+TEST(LzwRoundTrip, RunsOnOneStateAreIndependent)
+{
+    const Bytes first = testing::randomBytes(50000, 21);
+    const Bytes second = testing::lowEntropyBytes(20000, 22);
+    const Bytes firstCoded = compressBytes(first);
+    const Bytes secondCoded = compressBytes(second);
+
+    auto state = std::make_unique<CodecState>();
+    const auto run = [&state](bool compress, const Bytes& input) {
+        MemorySource source(input);
+        MemorySink sink;
+        const CodecResult result = compress ? state->compress(source, sink) : state->decompress(source, sink);
+        EXPECT_EQ(result, CodecResult::done);
+        return sink.take();
+    };
+    EXPECT_EQ(run(false, firstCoded), first);
+    EXPECT_EQ(run(false, secondCoded), second);
+    EXPECT_EQ(run(true, second), secondCoded);
+    EXPECT_EQ(run(false, firstCoded), first);
+    EXPECT_EQ(run(true, first), firstCoded);
+    EXPECT_EQ(run(true, Bytes{}), (Bytes{0xFF, 0xFF, 0x00}));
+}
+
+}  // namespace
+}  // namespace votrana
