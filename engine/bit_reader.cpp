@@ -5,24 +5,23 @@ namespace votrana {
 void BitReader::reset(ByteSource& source)
 {
     source_ = &source;
-    bits_ = 0;
-    count_ = 0;
+    window_ = Window{};
     position_ = 0;
     size_ = 0;
     atEnd_ = false;
     failed_ = false;
 }
 
-bool BitReader::refill(int width)
+BitReader::Window BitReader::refillAtBlockEnd(Window window)
 {
-    while (count_ <= 56) {
+    while (window.count <= 56) {
         if (position_ == size_ && !fetchBlock()) {
             break;
         }
-        bits_ = bits_ << 8 | buffer_[position_++];
-        count_ += 8;
+        window.bits = window.bits << 8 | buffer_[position_++];
+        window.count += 8;
     }
-    return count_ >= width;
+    return window;
 }
 
 bool BitReader::fetchBlock()

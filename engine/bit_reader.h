@@ -14,30 +14,58 @@ public:
     static constexpr std::size_t blockSize = 1 << 16;
     static constexpr std::int32_t pastEnd = -1;
 
+    // The bits read from the source and not yet taken, at the low end of `bits`. A hot loop keeps a
+    // copy in a local variable, where it can live in registers, and hands it back when it stops.
+    struct Window {
+        std::uint64_t bits = 0;
+        int count = 0;
+    };
+
     void reset(ByteSource& source);
 
     // The next `width` bits (1 to 16) as a number, or pastEnd when the source ends before them.
-    std::int32_t readBits(int width)
+    std::int32_t readBits(Window& window, int width)
     {
-        if (count_ < width && !refill(width)) {
-            return pastEnd;
+        if (window.count < width) {
+            window = refill(window);
+            if (window.count < width) {
+                return pastEnd;
+            }
         }
-        count_ -= width;
-        return static_cast<std::int32_t>((bits_ >> count_) & ((1u << width) - 1));
+        window.count -= width;
+        return static_cast<std::int32_t>((window.bits >> window.count) & ((1u << width) - 1));
     }
-
+    std::int32_t readBits(int width) { return readBits(window_, width); }
     int readBit() { return readBits(1); }
+
+    Window window() const { return window_; }
+    void setWindow(Window window) { window_ = window; }
 
     // True when the source reported an error; reading then behaves as at its end.
     bool failed() const { return failed_; }
 
 private:
-    bool refill(int width);
+    // Adds whole bytes to the window, as many as fit, while the source has them.
+    Window refill(Window window)
+    {
+        if (size_ - position_ < 8) {
+            return refillAtBlockEnd(window);
+        }
+        std::uint64_t word = 0;
+        for (std::size_t i = 0; i < 8; ++i) {
+            word = word << 8 | buffer_[position_ + i];
+        }
+        const int bytes = (63 - window.count) / 8;
+        window.bits = window.bits << (8 * bytes) | word >> (64 - 8 * bytes);
+        window.count += 8 * bytes;
+        position_ += static_cast<std::size_t>(bytes);
+        return window;
+    }
+    Window refillAtBlockEnd(Window window);
     bool fetchBlock();
 
     ByteSource* source_ = nullptr;
-    std::uint64_t bits_ = 0;
-    int count_ = 0;  // bits of bits_ not yet taken, at its low end
+    Window window_;
     std::size_t position_ = 0;
     std::size_t size_ = 0;
     bool atEnd_ = false;

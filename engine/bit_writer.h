@@ -15,22 +15,51 @@ public:
 
     void reset(ByteSink& sink);
 
+    // The bits waiting and the place of the next byte, as a value: a hot loop keeps a copy in local
+    // variables, where it can live in registers, between openWindow and closeWindow.
+    struct Window {
+        std::uint64_t accumulator;
+        int count;
+        std::uint8_t* out;
+    };
+
     // Appends the low `width` bits of `value` (width 1 to 16; higher bits of `value` must be 0).
+    static void writeBits(Window& window, std::uint32_t value, int width)
+    {
+        window.accumulator = window.accumulator << width | value;
+        window.count += width;
+        if (window.count >= 32) {
+            window.count -= 32;
+            const auto word = static_cast<std::uint32_t>(window.accumulator >> window.count);
+            window.out[0] = static_cast<std::uint8_t>(word >> 24);
+            window.out[1] = static_cast<std::uint8_t>(word >> 16);
+            window.out[2] = static_cast<std::uint8_t>(word >> 8);
+            window.out[3] = static_cast<std::uint8_t>(word);
+            window.out += 4;
+        }
+    }
     void writeBits(std::uint32_t value, int width)
     {
-        accumulator_ = accumulator_ << width | value;
-        count_ += width;
-        if (count_ >= 32) {
-            count_ -= 32;
-            const auto word = static_cast<std::uint32_t>(accumulator_ >> count_);
-            buffer_[used_] = static_cast<std::uint8_t>(word >> 24);
-            buffer_[used_ + 1] = static_cast<std::uint8_t>(word >> 16);
-            buffer_[used_ + 2] = static_cast<std::uint8_t>(word >> 8);
-            buffer_[used_ + 3] = static_cast<std::uint8_t>(word);
-            used_ += 4;
-            if (used_ >= blockSize) {
-                handOver();
-            }
+        Window window = openWindow(4);
+        writeBits(window, value, width);
+        closeWindow(window);
+    }
+
+    // Makes room for `bytes` more bytes (at most blockSize), handing the block over if need be.
+    Window openWindow(std::size_t bytes)
+    {
+        if (buffer_.size() - used_ < bytes) {
+            handOver();
+        }
+        return Window{accumulator_, count_, buffer_.data() + used_};
+    }
+    void closeWindow(const Window& window)
+    {
+        accumulator_ = window.accumulator;
+        count_ = window.count;
+        used_ = static_cast<std::size_t>(window.out - buffer_.data());
+        if (used_ >= blockSize) {
+            handOver();
         }
     }
 
@@ -54,7 +83,7 @@ private:
     int count_ = 0;  // bits in the accumulator not yet stored
     std::size_t used_ = 0;
     bool failed_ = false;
-    std::array<std::uint8_t, blockSize + 8> buffer_{};
+    std::array<std::uint8_t, 2 * blockSize> buffer_{};
 };
 
 }  // namespace votrana

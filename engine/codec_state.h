@@ -73,6 +73,7 @@ private:
     // Decoder.
     CodecResult decodeStream();
     CodecResult decodeWhileFull();
+    void keepShortStrings();
     std::int32_t readCode();
     bool nextDecodedString(std::int32_t code);
     void replayString(std::span<const std::uint8_t> string, std::int32_t code, bool repeatsPrevious);
@@ -84,6 +85,7 @@ private:
     CodeDictionary dictionary_;
     FrozenTrie frozen_;
     bool frozenBuilt_ = false;
+    std::array<std::uint16_t, 2048> firstSteps_{};
     std::int32_t nextCode_ = firstFreeCode;
     std::int32_t matchedCode_ = -1;  // the string matched so far; -1 at the root
     std::int32_t readCounter_ = 256;
@@ -93,6 +95,9 @@ private:
     std::size_t plainUsed_ = 0;
     // Plain bytes: the encoder's input block, or the decoder's output with room for one more string.
     std::array<std::uint8_t, blockSize + longestString + 1> plain_{};
+    // The strings of the full dictionary that fit, copied whole in place of a walk up the parents.
+    static constexpr std::uint32_t shortStringSize = 16;
+    std::array<std::array<std::uint8_t, shortStringSize>, codeCount> shortStrings_{};
 };
 
 }  // namespace votrana

@@ -18,7 +18,7 @@ void FrozenTrie::build(const CodeDictionary& dictionary)
             innerCount_ = nextId;
         }
     }
-    std::fill_n(rows_.get(), static_cast<std::size_t>(innerCount_) << 8, noChild);
+    std::fill_n(rows_.get(), static_cast<std::size_t>(innerCount_ + 1) << 8, noChild);
     for (std::uint32_t id = 0; id < innerCount_; ++id) {
         for (std::int32_t child = dictionary[static_cast<std::int32_t>(codeOf_[id])].firstChild; child != noEntry;
              child = dictionary[child].nextSibling) {

@@ -6,6 +6,7 @@
 
 #include "code_dictionary.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -16,15 +17,35 @@ class FrozenTrie {
 public:
     static constexpr std::uint16_t noChild = 0xFFFF;
 
-    FrozenTrie() : rows_(std::make_unique_for_overwrite<std::uint16_t[]>(static_cast<std::size_t>(codeCount) * 256)) {}
+    FrozenTrie()
+        : rows_(std::make_unique_for_overwrite<std::uint16_t[]>(static_cast<std::size_t>(codeCount + 1) * 256))
+    {
+    }
 
     void build(const CodeDictionary& dictionary);
+
+    // The tables as plain pointers, for a hot loop to hold in registers.
+    struct View {
+        const std::uint16_t* rows;
+        const std::uint16_t* idOf;
+        const std::uint16_t* codeOf;
+        std::uint32_t innerCount;
+
+        std::uint32_t child(std::uint32_t id, std::uint8_t byte) const
+        {
+            return rows[std::min(id, innerCount) << 8 | byte];
+        }
+    };
+    View view() const { return View{rows_.get(), idOf_.data(), codeOf_.data(), innerCount_}; }
 
     std::uint32_t innerCount() const { return innerCount_; }
     std::uint32_t idOf(std::int32_t code) const { return idOf_[static_cast<std::size_t>(code)]; }
     std::uint32_t codeOf(std::uint32_t id) const { return codeOf_[id]; }
-    // The child of an entry with children (id below innerCount), or noChild.
-    std::uint32_t child(std::uint32_t id, std::uint8_t byte) const { return rows_[id << 8 | byte]; }
+    // The child of any entry, or noChild. The leaves share one row that holds no child.
+    std::uint32_t child(std::uint32_t id, std::uint8_t byte) const
+    {
+        return rows_[std::min(id, innerCount_) << 8 | byte];
+    }
 
 private:
     std::uint32_t innerCount_ = 0;

@@ -1,6 +1,7 @@
 #include "codec_state.h"
 
 #include <bit>
+#include <cstring>
 
 namespace votrana {
 
@@ -36,30 +37,58 @@ CodecResult CodecState::decodeStream()
 }
 
 // Once the dictionary is full and every code is 12 bits wide, a code is always below nextCode and
-// the matcher only moves. This is the loop that carries nearly all of a long stream.
+// the matcher only moves. This loop carries nearly all of a long stream, so it keeps its state in
+// local variables and hands it back to the members only around the rare steps that use them.
 CodecResult CodecState::decodeWhileFull()
 {
+    keepShortStrings();
+    BitReader::Window window = reader_.window();
+    std::int32_t matched = matchedCode_;
+    std::size_t used = plainUsed_;
+    std::uint8_t* const plain = plain_.data();
+    CodecResult result = CodecResult::done;
     for (;;) {
-        const std::int32_t code = reader_.readBits(12);
+        const std::int32_t code = reader_.readBits(window, 12);
         if (code == BitReader::pastEnd) {
-            return reader_.failed() ? CodecResult::readError : CodecResult::damagedStream;
+            result = reader_.failed() ? CodecResult::readError : CodecResult::damagedStream;
+            break;
         }
         if (code == endCode) {
-            return CodecResult::done;
+            break;
         }
-        const std::size_t start = plainUsed_;
-        writeString(code);
-        if (matchedCode_ >= 0 && !dictionary_.hasChild(matchedCode_, plain_[start])) {
-            matchedCode_ = code;
+        const std::size_t start = used;
+        const std::uint32_t length = dictionary_.stringLength(code);
+        const auto& shortString = shortStrings_[static_cast<std::size_t>(code)];
+        if (length <= shortStringSize) {
+            std::memcpy(plain + start, shortString.data(), shortStringSize);
+            used += length;
         } else {
-            for (std::size_t at = start; at < plainUsed_; ++at) {
-                matchByte(plain_[at]);
-            }
+            plainUsed_ = used;
+            writeString(code);
+            used = plainUsed_;
         }
-        if (plainUsed_ >= blockSize && !handOverDecoded()) {
-            return CodecResult::writeError;
+        if (matched >= 0 && !dictionary_.hasChild(matched, shortString[0])) {
+            matched = code;
+        } else {
+            matchedCode_ = matched;
+            for (std::size_t at = start; at < used; ++at) {
+                matchByte(plain[at]);
+            }
+            matched = matchedCode_;
+        }
+        if (used >= blockSize) {
+            plainUsed_ = used;
+            if (!handOverDecoded()) {
+                result = CodecResult::writeError;
+                break;
+            }
+            used = 0;
         }
     }
+    reader_.setWindow(window);
+    matchedCode_ = matched;
+    plainUsed_ = used;
+    return result;
 }
 
 // The alphabet grows by one with every code read, up to 4096, whatever the dictionary holds.
@@ -130,6 +159,28 @@ void CodecState::replayString(std::span<const std::uint8_t> string, std::int32_t
     }
     for (const std::uint8_t byte : string) {
         matchByte(byte);
+    }
+}
+
+// Codes are visited in order, so a parent's string is ready before its children's. A longer string
+// keeps only its first byte here.
+void CodecState::keepShortStrings()
+{
+    for (std::int32_t code = 0; code < codeCount; ++code) {
+        if (code == endCode) {
+            continue;
+        }
+        auto& string = shortStrings_[static_cast<std::size_t>(code)];
+        const DictEntry& entry = dictionary_[code];
+        if (entry.parent == noParent) {
+            string[0] = static_cast<std::uint8_t>(entry.byteValue);
+            continue;
+        }
+        string = shortStrings_[static_cast<std::size_t>(entry.parent)];
+        const std::uint32_t length = dictionary_.stringLength(code);
+        if (length <= shortStringSize) {
+            string[length - 1] = static_cast<std::uint8_t>(entry.byteValue);
+        }
     }
 }
 
