@@ -23,7 +23,7 @@ public:
         std::uint8_t* out;
     };
 
-    // Appends the low `width` bits of `value` (width 1 to 16; higher bits of `value` must be 0).
+    // Appends the low `width` bits of `value` (width 1 to 24; higher bits of `value` must be 0).
     static void writeBits(Window& window, std::uint32_t value, int width)
     {
         window.accumulator = window.accumulator << width | value;

@@ -66,6 +66,7 @@ private:
     CodecResult encodeStream();
     std::span<const std::uint8_t> encodeWhileGrowing(std::span<const std::uint8_t> bytes);
     void encodeWhileFull(std::span<const std::uint8_t> bytes);
+    void writeTwelveBitCodes(std::span<const std::uint16_t> codes);
     void writeCode(std::int32_t code);
     void writeEndCode();
     void flushBits();
@@ -86,6 +87,7 @@ private:
     FrozenTrie frozen_;
     bool frozenBuilt_ = false;
     std::array<std::uint16_t, 2048> firstSteps_{};
+    std::array<std::uint16_t, 2048> stretchCodes_{};
     std::int32_t nextCode_ = firstFreeCode;
     std::int32_t matchedCode_ = -1;  // the string matched so far; -1 at the root
     std::int32_t readCounter_ = 256;

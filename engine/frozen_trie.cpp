@@ -6,10 +6,16 @@ namespace votrana {
 
 void FrozenTrie::build(const CodeDictionary& dictionary)
 {
+    // The single bytes keep their codes as ids and all get rows, so that the first step of a
+    // string is a look-up by two input bytes alone.
     std::uint16_t nextId = 0;
+    for (std::int32_t code = 0; code < endCode; ++code) {
+        idOf_[static_cast<std::size_t>(code)] = nextId;
+        codeOf_[nextId++] = static_cast<std::uint16_t>(code);
+    }
     for (const bool withChildren : {true, false}) {
-        for (std::int32_t code = 0; code < codeCount; ++code) {
-            if (code != endCode && (dictionary[code].firstChild != noEntry) == withChildren) {
+        for (std::int32_t code = firstFreeCode; code < codeCount; ++code) {
+            if ((dictionary[code].firstChild != noEntry) == withChildren) {
                 idOf_[static_cast<std::size_t>(code)] = nextId;
                 codeOf_[nextId++] = static_cast<std::uint16_t>(code);
             }

@@ -35,6 +35,8 @@ public:
         {
             return rows[std::min(id, innerCount) << 8 | byte];
         }
+        // The entry of the two bytes at `bytes`, or noChild.
+        std::uint32_t pair(const std::uint8_t* bytes) const { return rows[bytes[0] << 8 | bytes[1]]; }
     };
     View view() const { return View{rows_.get(), idOf_.data(), codeOf_.data(), innerCount_}; }
 

@@ -103,18 +103,19 @@ void CodecState::encodeWhileFull(std::span<const std::uint8_t> bytes)
     writer_.writeBits(trie.codeOf[matched], 12);
 
     std::uint16_t* const firstSteps = firstSteps_.data();
+    std::uint16_t* const codes = stretchCodes_.data();
     while (start + 1 < size) {
         const std::size_t stretchEnd = std::min(start + firstSteps_.size(), size);
         for (std::size_t at = start; at + 1 < stretchEnd; ++at) {
-            firstSteps[at - start] = static_cast<std::uint16_t>(trie.child(trie.idOf[bytes[at]], bytes[at + 1]));
+            firstSteps[at - start] = static_cast<std::uint16_t>(trie.pair(&bytes[at]));
         }
-        // A stretch puts out at most one 12-bit code per byte.
-        BitWriter::Window window = writer_.openWindow(firstSteps_.size() * 3 / 2 + 8);
+        std::size_t codeCount = 0;
         std::size_t at = start;
+        bool matchOpen = false;
         while (at + 1 < stretchEnd) {
             matched = firstSteps[at - start];
             if (matched == FrozenTrie::noChild) {
-                BitWriter::writeBits(window, trie.codeOf[trie.idOf[bytes[at]]], 12);
+                codes[codeCount++] = bytes[at];  // the code of a single byte is its value
                 ++at;
                 continue;
             }
@@ -123,18 +124,35 @@ void CodecState::encodeWhileFull(std::span<const std::uint8_t> bytes)
                 matched = next;
             }
             if (end == size) {
-                writer_.closeWindow(window);
-                matchedCode_ = trie.codeOf[matched];
-                return;
+                matchOpen = true;
+                break;
             }
-            BitWriter::writeBits(window, trie.codeOf[matched], 12);
+            codes[codeCount++] = trie.codeOf[matched];
             at = end;
         }
-        writer_.closeWindow(window);
+        writeTwelveBitCodes(std::span(codes, codeCount));
+        if (matchOpen) {
+            matchedCode_ = trie.codeOf[matched];
+            return;
+        }
         start = at;
     }
     // One byte is left, and its match stays open for the next block.
-    matchedCode_ = trie.codeOf[trie.idOf[bytes[start]]];
+    matchedCode_ = bytes[start];
+}
+
+// Two codes fill three bytes, so codes written in pairs keep the writer's rhythm regular.
+void CodecState::writeTwelveBitCodes(std::span<const std::uint16_t> codes)
+{
+    BitWriter::Window window = writer_.openWindow(codes.size() * 3 / 2 + 8);
+    std::size_t at = 0;
+    for (; at + 1 < codes.size(); at += 2) {
+        BitWriter::writeBits(window, static_cast<std::uint32_t>(codes[at]) << 12 | codes[at + 1], 24);
+    }
+    if (at < codes.size()) {
+        BitWriter::writeBits(window, codes[at], 12);
+    }
+    writer_.closeWindow(window);
 }
 
 // A truncated binary code for the alphabet of nextCode values: with n the bit width of the alphabet
