@@ -16,8 +16,6 @@
 
 namespace votrana {
 
-
-
 class CodecState {
 public:
     CodecState() { dictionary_.reset(); }

@@ -1,0 +1,83 @@
+// votrana: the Coding and Decoding commands of the program, one FILE after the other, from the
+// command line.
+#include "cli_texts.h"
+#include "coding.h"
+#include "command_line.h"
+#include "console_person.h"
+#include "decoding.h"
+#include "operations_state.h"
+#include "posix_machine.h"
+#include "ui_language.h"
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace {
+
+// The tool gives the commands absolute paths, as the open-file dialog does; an empty one stays empty
+// and is then not found.
+std::string absolutePath(const std::string& path)
+{
+    if (path.empty()) {
+        return path;
+    }
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+int runCommand(const votrana::CommandLine& line, const votrana::CliTexts& texts, bool japanese)
+{
+    votrana::OperationsState state;
+    state.japaneseUi = japanese;
+    votrana::PosixMachine machine;
+    votrana::ConsolePerson person(std::cout, std::cerr, texts, ::isatty(STDERR_FILENO) == 1);
+    votrana::Platform platform{person, machine};
+    std::optional<std::string> keyFile;
+    if (line.keyFile) {
+        keyFile = absolutePath(*line.keyFile);
+    }
+    int status = 0;
+    for (const std::string& file : line.files) {
+        person.prepare(file, absolutePath(file), keyFile);
+        if (line.action == votrana::CommandLine::Action::code) {
+            votrana::runCoding(platform, state);
+        } else {
+            votrana::runDecoding(platform, state);
+        }
+        if (!person.succeeded()) {
+            status = 1;
+        }
+    }
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    const bool japanese = votrana::japaneseFromEnvironment();
+    const votrana::CliTexts& texts = votrana::cliTextsFor(japanese);
+    const votrana::CommandLine line = votrana::parseCommandLine(arguments);
+    if (line.error != votrana::UsageError::none) {
+        std::cerr << "votrana: " << votrana::usageErrorText(texts, line) << '\n' << texts.tryHelp << '\n';
+        return 2;
+    }
+    switch (line.action) {
+    case votrana::CommandLine::Action::help:
+        std::cout << texts.usage;
+        return 0;
+    case votrana::CommandLine::Action::version:
+        std::cout << "votrana " << VOTRANA_VERSION << '\n';
+        return 0;
+    case votrana::CommandLine::Action::code:
+    case votrana::CommandLine::Action::decode:
+        break;
+    }
+    return runCommand(line, texts, japanese);
+}

@@ -1,0 +1,64 @@
+// The codec's byte streams over open files of the machine side.
+#pragma once
+
+#include "byte_stream.h"
+#include "key_table.h"
+#include "platform.h"
+
+#include <cstdint>
+
+namespace votrana {
+
+// Tells the person how far a pass over a file has come.
+class ProgressMeter {
+public:
+    ProgressMeter(Person& person, WorkStage stage, std::uint64_t total)
+        : person_(person), stage_(stage), total_(total)
+    {
+    }
+
+    void advance(std::uint64_t bytes)
+    {
+        done_ += bytes;
+        person_.showProgress(stage_, done_, total_);
+    }
+
+private:
+    Person& person_;
+    WorkStage stage_;
+    std::uint64_t total_;
+    std::uint64_t done_ = 0;
+};
+
+// Reads a file as it is, or with every byte passed through a key table on the way.
+class FileSource final : public ByteSource {
+public:
+    FileSource(File& file, ProgressMeter& progress, const KeyTable* substitution = nullptr)
+        : file_(file), progress_(progress), substitution_(substitution)
+    {
+    }
+
+    std::optional<std::size_t> read(std::span<std::uint8_t> buffer) override;
+
+    // True once a read failed. The decompressor may look past the end code and finish all the same;
+    // a failure there still counts.
+    bool failed() const { return failed_; }
+
+private:
+    File& file_;
+    ProgressMeter& progress_;
+    const KeyTable* substitution_;
+    bool failed_ = false;
+};
+
+class FileSink final : public ByteSink {
+public:
+    explicit FileSink(File& file) : file_(file) {}
+
+    bool write(std::span<const std::uint8_t> bytes) override { return file_.write(bytes); }
+
+private:
+    File& file_;
+};
+
+}  // namespace votrana

@@ -1,0 +1,24 @@
+// The machine side of the seam on Linux and macOS: files through their descriptors, drives as the
+// mounted file systems.
+#pragma once
+
+#include "platform.h"
+
+namespace votrana {
+
+class PosixMachine final : public Machine {
+public:
+    PathStyle pathStyle() const override { return PathStyle::posix; }
+    bool exists(const std::string& path) override;
+    std::string driveRoot(const std::string& path) override;
+    DriveType driveType(const std::string& root) override;
+    std::optional<std::uint64_t> freeSpace(const std::string& root) override;
+    std::unique_ptr<File> openForReading(const std::string& path) override;
+    std::unique_ptr<File> openForUpdate(const std::string& path) override;
+    std::unique_ptr<File> create(const std::string& path) override;
+    bool remove(const std::string& path) override;
+    bool rename(const std::string& from, const std::string& to) override;
+    bool replace(const std::string& from, const std::string& to) override;
+};
+
+}  // namespace votrana

@@ -1,0 +1,216 @@
+// The Decoding command driven by a scripted person over a real folder, in both languages. After every
+// way out the coded file must be back under its name, unchanged, with no temporary file beside it.
+#include "decoding.h"
+
+#include "command_fixture.h"
+#include "key_table.h"
+#include "lzw_codec.h"
+
+#include <filesystem>
+
+namespace votrana::testing {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class DecodingTest : public CommandFixture, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override
+    {
+        state.japaneseUi = GetParam();
+        writeFile(folder.path("report.txt"), plain);
+        code("report.txt");
+        coded = readFile(folder.path("report_txt.___")).value();
+        key = readFile(folder.path("report_txt.KEY")).value();
+        writeFile(folder.path("report.txt"), bytesOf("an older report"));
+        person = ScriptedPerson();
+    }
+
+    void decodeWithUserKey(const std::string& keyPath)
+    {
+        person.choose(folder.path("report_txt.___"));
+        person.useUserKey(keyPath);
+        runDecoding(platform, state);
+    }
+
+    // The command stopped with `messages`; every file is as it was before.
+    void expectNothingChanged(const std::vector<Message>& messages, const Names& extra = {})
+    {
+        EXPECT_EQ(person.messages, messages);
+        Names names{"report.txt", "report_txt.KEY", "report_txt.___"};
+        names.insert(names.end(), extra.begin(), extra.end());
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(folder.names(), names);
+        EXPECT_EQ(readFile(folder.path("report_txt.___")), coded);
+        EXPECT_EQ(readFile(folder.path("report_txt.KEY")), key);
+        EXPECT_EQ(readFile(folder.path("report.txt")), bytesOf("an older report"));
+    }
+
+    const Bytes plain = sampleText(120000);
+    Bytes coded;
+    Bytes key;
+};
+
+INSTANTIATE_TEST_SUITE_P(Languages, DecodingTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Japanese" : "English"; });
+
+TEST_P(DecodingTest, DecodesOverAFileOfTheDecodedName)
+{
+    decode("report_txt.___");
+
+    const std::string decoded = folder.path("report.txt");
+    const std::string keyPath = folder.path("report_txt.KEY");
+    const std::string english =
+        "Following file has been created by decoding;\n  " + decoded + "\nKey file;\n  " + keyPath;
+    const std::string japanese =
+        "復号化で下記のファイルが作成されました;\n  " + decoded + "\nキー・ファイル;\n  " + keyPath;
+    EXPECT_EQ(person.messages, std::vector{shown({english.c_str(), japanese.c_str()},
+                                                 {"Information", "お知らせ"}, MessageIcon::information)});
+    EXPECT_EQ(readFile(decoded), plain);
+    EXPECT_EQ(readFile(folder.path("report_txt.___")), coded);
+    EXPECT_EQ(readFile(keyPath), key);
+    EXPECT_EQ(folder.names(), (Names{"report.txt", "report_txt.KEY", "report_txt.___"}));
+    ASSERT_EQ(person.fileDialogs.size(), 1u);
+    EXPECT_EQ(person.fileDialogs[0].title,
+              GetParam() ? "復号化するファイルの選択" : "Select a file to decode.");
+    EXPECT_EQ(person.fileDialogs[0].filterName, "Coded Files (*.___)");
+    EXPECT_EQ(person.fileDialogs[0].filterPattern, "*.___");
+    EXPECT_EQ(person.repaints, std::vector<CommandButton>{CommandButton::decoding});
+    EXPECT_EQ(person.cursors.back(), Cursor::arrow);
+}
+
+// The names work on any chosen file, and a "_" in the folder's name is no part of them.
+TEST_P(DecodingTest, TheDecodedFileLiesBesideTheCodedFile)
+{
+    std::filesystem::create_directory(folder.path("MY_DATA"));
+    const Bytes stream = compressBytes(plain);
+    for (const std::string name : {"MY_DATA/report", "notes"}) {
+        const std::string codedName = name + (name == "notes" ? ".txt" : ".___");
+        writeFile(folder.path(codedName), stream);
+        writeFile(folder.path(name + ".KEY"), identityKeyFile());
+        decode(codedName);
+        EXPECT_EQ(readFile(folder.path(name)), plain) << codedName;
+    }
+    EXPECT_EQ(person.messages.size(), 2u);
+}
+
+TEST_P(DecodingTest, AnotherValidKeyGivesOtherBytesOfTheSameLength)
+{
+    writeFile(folder.path("other.key"), identityKeyFile());
+    decodeWithUserKey(folder.path("other.key"));
+    EXPECT_TRUE(succeeded());
+    const Bytes decoded = readFile(folder.path("report.txt")).value();
+    EXPECT_EQ(decoded.size(), plain.size());
+    EXPECT_NE(decoded, plain);
+
+    person.messages.clear();
+    writeFile(folder.path("empty____.___"), {0xFF, 0xFF, 0x00});
+    writeFile(folder.path("empty____.KEY"), identityKeyFile());
+    decode("empty____.___");
+    EXPECT_TRUE(succeeded());
+    EXPECT_EQ(readFile(folder.path("empty")), Bytes{});
+}
+
+TEST_P(DecodingTest, DialogsThatEndTheCommand)
+{
+    person.failFileDialog(0x3003);
+    runDecoding(platform, state);
+    person.cancelFileDialog();
+    runDecoding(platform, state);
+    EXPECT_EQ(person.repaints, std::vector<CommandButton>{CommandButton::decoding});
+    expectNothingChanged({error({"GetOpenFileName error 0x3003", "GetOpenFileName エラー 0x3003"})});
+
+    // The key-file dialog comes after the decompression.
+    person = ScriptedPerson();
+    person.choose(folder.path("report_txt.___"));
+    person.answerKeyDialog({KeyDialogResult::cancelled, {}, {}});
+    person.choose(folder.path("report_txt.___"));
+    person.answerKeyDialog({KeyDialogResult::notShown, {}, {}});
+    runDecoding(platform, state);
+    runDecoding(platform, state);
+    Message notShown = shown({"Unable to display dialog.", "ダイアログを表示できません."},
+                             {"System Error", "システム・エラー"}, MessageIcon::error);
+    notShown.systemModal = true;
+    expectNothingChanged({notShown});
+}
+
+TEST_P(DecodingTest, RefusalsBeforeTheNamesAreExchanged)
+{
+    const auto refusal = [&](const std::string& name) {
+        person.messages.clear();
+        decode(name);
+        EXPECT_EQ(person.keyDialogs, 0);
+        return person.messages;
+    };
+    EXPECT_EQ(refusal("missing.___"),
+              std::vector{error({"No assigned file in the directory.", "指定されたファイルはありません."})});
+    writeFile(folder.path("broken.___"), {0x61});
+    EXPECT_EQ(refusal("broken.___"), std::vector{error({"The coded file is damaged and cannot be decoded.",
+                                                        "暗号化ファイルが壊れているため復号化できません."})});
+    std::filesystem::create_directory(folder.path("folder.___"));
+    EXPECT_EQ(refusal("folder.___"),
+              std::vector{error({"Unable to open an assigned file.", "指定されたファイルを開けません."})});
+    std::filesystem::create_directory(folder.path("report_txt.!!!"));
+    EXPECT_EQ(refusal("report_txt.___"),
+              std::vector{error({"Unable to create a coded file.", "復号化ファイルを作成できません."})});
+    // A chosen file of the temporary name would be emptied by its own decompression.
+    writeFile(folder.path("parked.!!!"), coded);
+    EXPECT_EQ(refusal("parked.!!!"),
+              std::vector{error({"Unable to create a coded file.", "復号化ファイルを作成できません."})});
+    EXPECT_EQ(readFile(folder.path("parked.!!!")), coded);
+    expectNothingChanged(person.messages, {"broken.___", "folder.___", "parked.!!!", "report_txt.!!!"});
+}
+
+// A file left under the hold name makes the exchange of names fail; the coded file must survive it.
+TEST_P(DecodingTest, AFailedExchangeOfNamesKeepsTheCodedFile)
+{
+    writeFile(folder.path("report_txt.!!"), bytesOf("left from before"));
+    decode("report_txt.___");
+    expectNothingChanged({error({"Unable to rename the coded file for decoding.",
+                                 "復号化のために暗号化ファイルの名前を変更できません."})},
+                         {"report_txt.!!"});
+    EXPECT_EQ(readFile(folder.path("report_txt.!!")), bytesOf("left from before"));
+}
+
+TEST_P(DecodingTest, RefusalsOfTheKeyFile)
+{
+    decodeWithUserKey(folder.path("missing.key"));
+    decodeWithUserKey("");
+    std::filesystem::create_directory(folder.path("keys"));
+    decodeWithUserKey(folder.path("keys"));
+    const Bytes identity = identityKeyFile();
+    writeFile(folder.path("coding-only.key"),
+              keyFileOf(Bytes(identity.begin(), identity.begin() + 256), Bytes(256)));
+    decodeWithUserKey(folder.path("coding-only.key"));
+    std::filesystem::rename(folder.path("report_txt.KEY"), folder.path("elsewhere.key"));
+    decode("report_txt.___");
+    std::filesystem::rename(folder.path("elsewhere.key"), folder.path("report_txt.KEY"));
+
+    const Message notFound = error({"Unable to find the coding/decoding key file for the assigned file.",
+                                    "指定のファイル用の暗号化/復号化キー・ファイルが見つかりません."});
+    expectNothingChanged(
+        {notFound, notFound,
+         error({"Unable to open a coding/decoding key file.", "暗号化/復号化キー・ファイルを開けません."}),
+         error({"Not a correct coding/decoding key file.", "正しい暗号化/復号化キー・ファイルではありません."}),
+         error({"No coding/decoding key file for the assigned file in the same directory.",
+                "指定ファイル用の暗号化/復号化キー・ファイルが同じディレクトリにありません."})},
+        {"coding-only.key", "keys"});
+}
+
+TEST_P(DecodingTest, RefusalsAfterTheKeyFile)
+{
+    machine.refuse = [](std::string_view operation, const std::string&) { return operation == "update"; };
+    decode("report_txt.___");
+    machine.refuse = nullptr;
+    machine.freeBytes = plain.size() + 999;
+    decode("report_txt.___");
+    machine.freeBytes.reset();
+    machine.refuse = [](std::string_view operation, const std::string&) { return operation == "replace"; };
+    decode("report_txt.___");
+    expectNothingChanged({error({"Unable to open a decoded file.", "暗号化ファイルを開けません."}),
+                          warning({"Not enough free diskspace.", "ディスクの空容量が不足です."}),
+                          error({"Unable to create a decoded file.", "復号化ファイルを作成できません."})});
+}
+
+}  // namespace
+}  // namespace votrana::testing

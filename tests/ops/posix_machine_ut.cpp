@@ -1,0 +1,54 @@
+// The promises of the seam that the commands' tests over a real folder do not reach.
+#include "posix_machine.h"
+
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <sys/stat.h>
+
+namespace votrana {
+namespace {
+
+using testing::Bytes;
+
+class PosixMachineTest : public ::testing::Test {
+protected:
+    testing::TempFolder folder;
+    PosixMachine machine;
+};
+
+TEST_F(PosixMachineTest, RenameRefusesAnExistingTargetAndReplaceDoesNot)
+{
+    testing::writeFile(folder.path("a"), testing::bytesOf("a"));
+    testing::writeFile(folder.path("b"), testing::bytesOf("b"));
+    std::filesystem::create_directory(folder.path("dir"));
+    EXPECT_FALSE(machine.rename(folder.path("a"), folder.path("b")));
+    EXPECT_FALSE(machine.replace(folder.path("a"), folder.path("dir")));
+    EXPECT_EQ(testing::readFile(folder.path("b")), testing::bytesOf("b"));
+    EXPECT_TRUE(machine.replace(folder.path("a"), folder.path("b")));
+    EXPECT_EQ(testing::readFile(folder.path("b")), testing::bytesOf("a"));
+    EXPECT_FALSE(machine.exists(folder.path("a")));
+}
+
+TEST_F(PosixMachineTest, OnlyRegularFilesOpen)
+{
+    std::filesystem::create_directory(folder.path("dir"));
+    ASSERT_EQ(::mkfifo(folder.path("pipe").c_str(), 0600), 0);
+    EXPECT_TRUE(machine.exists(folder.path("dir")));
+    EXPECT_EQ(machine.openForReading(folder.path("dir")), nullptr);
+    EXPECT_EQ(machine.openForReading(folder.path("pipe")), nullptr);
+    EXPECT_EQ(machine.openForUpdate(folder.path("pipe")), nullptr);
+    EXPECT_EQ(machine.openForReading(folder.path("missing")), nullptr);
+    EXPECT_FALSE(machine.remove(folder.path("dir")));
+    // A symbolic link is not followed by a creation.
+    testing::writeFile(folder.path("target"), testing::bytesOf("kept"));
+    std::filesystem::create_symlink(folder.path("target"), folder.path("link"));
+    EXPECT_EQ(machine.create(folder.path("link")), nullptr);
+    EXPECT_EQ(testing::readFile(folder.path("target")), testing::bytesOf("kept"));
+}
+
+}  // namespace
+}  // namespace votrana

@@ -1,0 +1,42 @@
+# Runs the artwork generator into WORK_DIR and compares its output with the committed files in RES_DIR.
+#   cmake -DGENERATOR=... -DRES_DIR=... -DWORK_DIR=... -P compare_artwork.cmake
+cmake_minimum_required(VERSION 3.25)
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+execute_process(COMMAND "${GENERATOR}" "${WORK_DIR}" RESULT_VARIABLE generator_result)
+if(NOT generator_result EQUAL 0)
+    message(FATAL_ERROR "votrana_artwork failed: ${generator_result}")
+endif()
+
+file(GLOB_RECURSE generated RELATIVE "${WORK_DIR}" "${WORK_DIR}/*.bmp" "${WORK_DIR}/*.ico")
+file(GLOB_RECURSE committed RELATIVE "${RES_DIR}" "${RES_DIR}/*.bmp" "${RES_DIR}/*.ico")
+list(SORT generated)
+list(SORT committed)
+
+set(problems "")
+foreach(name IN LISTS generated)
+    if(NOT name IN_LIST committed)
+        string(APPEND problems "  not committed: res/${name}\n")
+    else()
+        execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${WORK_DIR}/${name}" "${RES_DIR}/${name}"
+                        RESULT_VARIABLE differs)
+        if(NOT differs EQUAL 0)
+            string(APPEND problems "  differs from the generator's: res/${name}\n")
+        endif()
+    endif()
+endforeach()
+foreach(name IN LISTS committed)
+    if(NOT name IN_LIST generated)
+        string(APPEND problems "  no longer generated: res/${name}\n")
+    endif()
+endforeach()
+
+list(LENGTH generated count)
+if(count EQUAL 0)
+    string(APPEND problems "  the generator wrote no files\n")
+endif()
+if(problems)
+    message(FATAL_ERROR "The committed artwork does not match tools/artwork:\n${problems}"
+                        "Regenerate it with: votrana_artwork res")
+endif()
+message(STATUS "${count} artwork files match the generator")

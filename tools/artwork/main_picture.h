@@ -1,0 +1,18 @@
+#pragma once
+
+#include "canvas.h"
+#include "palette.h"
+
+namespace artwork {
+
+inline constexpr int kPictureWidth = 330;
+inline constexpr int kPictureHeight = 132;
+
+// The picture of the main window: the name, five rows of coded bytes and the program's
+// emblem on light water.
+Canvas mainPicture();
+
+// The picture's own 16 colours: the few that its drawing needs and a run of water tones.
+Palette mainPicturePalette();
+
+}  // namespace artwork
