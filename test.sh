@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the unit tests natively and under the sanitizers, the fuzzers for a
-# bounded time (VOTRANA_FUZZ_SECONDS each, default 60), and the Windows cross build.
+# bounded time (VOTRANA_FUZZ_SECONDS each, default 60), and the Windows cross build with its tests
+# under Wine.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 source tools/ensure-packages.sh
+source tools/wine/ensure-wine.sh
 
-ensure_packages cmake g++ make libgtest-dev clang libclang-rt-14-dev g++-mingw-w64-x86-64
+ensure_packages cmake g++ make libgtest-dev googletest clang libclang-rt-14-dev g++-mingw-w64-x86-64 poppler-utils
 
 fuzz_seconds=${VOTRANA_FUZZ_SECONDS:-60}
 fuzzers=(fuzz_decode fuzz_roundtrip)
@@ -66,8 +68,9 @@ fuzz_tests() {
     return "$status"
 }
 
-windows_build() {
-    cmake --preset windows && cmake --build --preset windows
+# The program and the test programs, cross-compiled; the tests run under Wine (tools/wine/).
+windows_tests() {
+    ensure_wine && cmake --preset windows && cmake --build --preset windows && ctest --preset windows
 }
 
 run_step native native_tests native
@@ -79,7 +82,7 @@ else
     echo "==> fuzz skipped: clang++ is not installed"
     skipped+=(fuzz)
 fi
-run_step windows windows_build
+run_step windows windows_tests
 
 echo
 echo "passed: ${passed[*]:-none}"

@@ -19,6 +19,7 @@ struct KeyFileDialog {
     KeyFileChoice& choice;
     const Texts& texts;
     HWND window = nullptr;
+    bool browsing = false;
     bool ended = false;
 };
 
@@ -60,13 +61,18 @@ BOOL CALLBACK matchTitle(HWND window, LPARAM parameter)
 }
 
 // The Browse dialog is looked for among this program's own windows only, so that no window of
-// another program with the same title is closed.
-void closeBrowseDialog(const KeyFileDialog& dialog)
+// another program with the same title is taken for it.
+HWND findBrowseDialog(const KeyFileDialog& dialog)
 {
     TitleSearch search{toWide(dialog.texts.browseKeyTitle)};
     EnumThreadWindows(GetCurrentThreadId(), matchTitle, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) {
-        SendMessageW(search.found, WM_CLOSE, 0, 0);
+    return search.found;
+}
+
+void closeBrowseDialog(const KeyFileDialog& dialog)
+{
+    if (const HWND browse = findBrowseDialog(dialog)) {
+        SendMessageW(browse, WM_CLOSE, 0, 0);
     }
 }
 
@@ -80,9 +86,19 @@ void endDialog(KeyFileDialog& dialog, KeyDialogResult result, INT_PTR code)
 
 void browseKeyFile(KeyFileDialog& dialog)
 {
+    // A second click on Browse while its dialog is open brings that dialog back rather than
+    // opening another one inside it.
+    if (dialog.browsing) {
+        if (const HWND browse = findBrowseDialog(dialog)) {
+            SetForegroundWindow(browse);
+        }
+        return;
+    }
     const Texts& texts = dialog.texts;
+    dialog.browsing = true;
     const FileDialogAnswer answer =
         askForFile(dialog.setup.owner, {texts.browseKeyTitle, texts.keyFilesFilter, texts.keyFilesPattern});
+    dialog.browsing = false;
     if (answer.outcome == FileDialogAnswer::Outcome::chosen && dialog.choice.useUserKey) {
         dialog.choice.keyFilePath = answer.path;
         SetWindowTextW(field(dialog), toWide(answer.path).c_str());

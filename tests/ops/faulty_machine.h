@@ -1,10 +1,14 @@
-// The POSIX machine side over a real folder, with the drive answers set by the test and file
+// The system's machine side over a real folder, with the drive answers set by the test and file
 // operations that fail on demand, in the manner of disk-full tests: the N-th operation fails, or
 // every write from the N-th on.
 #pragma once
 
 #include "platform.h"
+#if defined(_WIN32)
+#include "win32_machine.h"
+#else
 #include "posix_machine.h"
+#endif
 
 #include <cstdint>
 #include <functional>
@@ -12,6 +16,12 @@
 #include <string>
 
 namespace votrana::testing {
+
+#if defined(_WIN32)
+using SystemMachine = Win32Machine;
+#else
+using SystemMachine = PosixMachine;
+#endif
 
 class FaultyMachine final : public Machine {
 public:
@@ -47,7 +57,7 @@ public:
         return failsNow() || (refuse && refuse(operation, path));
     }
 
-    PathStyle pathStyle() const override { return PathStyle::posix; }
+    PathStyle pathStyle() const override { return real_.pathStyle(); }
     bool exists(const std::string& path) override { return real_.exists(path); }
     std::string driveRoot(const std::string& path) override { return real_.driveRoot(path); }
     DriveType driveType(const std::string&) override { return drive; }
@@ -80,7 +90,7 @@ public:
 private:
     std::unique_ptr<File> wrapped(std::unique_ptr<File> file);
 
-    PosixMachine real_;
+    SystemMachine real_;
 };
 
 }  // namespace votrana::testing

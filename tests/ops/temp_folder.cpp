@@ -3,19 +3,37 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
-
-#include <stdlib.h>
 
 namespace votrana::testing {
 
+std::filesystem::path pathOf(const std::string& utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string textOf(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 TempFolder::TempFolder()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "votrana-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot make a temporary folder");
+    // A new folder of a random name: creation fails for a name that is taken, so no other test's
+    // folder is ever shared.
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    const std::filesystem::path temp = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path candidate = temp / ("votrana-test-" + std::to_string(random() % 1000000000));
+        if (std::filesystem::create_directory(candidate)) {
+            root_ = candidate;
+            return;
+        }
     }
-    root_ = pattern;
+    throw std::runtime_error("cannot make a temporary folder");
 }
 
 TempFolder::~TempFolder()
@@ -28,7 +46,7 @@ std::vector<std::string> TempFolder::names() const
 {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(root_)) {
-        names.push_back(entry.path().filename().string());
+        names.push_back(textOf(entry.path().filename()));
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -36,7 +54,7 @@ std::vector<std::string> TempFolder::names() const
 
 void writeFile(const std::string& path, const Bytes& bytes)
 {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    std::ofstream file(pathOf(path), std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!file) {
         throw std::runtime_error("cannot write " + path);
@@ -45,8 +63,8 @@ void writeFile(const std::string& path, const Bytes& bytes)
 
 std::optional<Bytes> readFile(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file || std::filesystem::is_directory(path)) {
+    std::ifstream file(pathOf(path), std::ios::binary);
+    if (!file || std::filesystem::is_directory(pathOf(path))) {
         return std::nullopt;
     }
     return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());

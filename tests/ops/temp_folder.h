@@ -11,6 +11,11 @@ namespace votrana::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// Paths as the commands hold them, UTF-8 text, on every system (on Windows a narrow path would be
+// taken in the ANSI code page).
+std::filesystem::path pathOf(const std::string& utf8);
+std::string textOf(const std::filesystem::path& path);
+
 class TempFolder {
 public:
     TempFolder();
@@ -19,7 +24,7 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     // The full path of `name` in the folder.
-    std::string path(const std::string& name) const { return (root_ / name).string(); }
+    std::string path(const std::string& name) const { return textOf(root_ / pathOf(name)); }
     // The names in the folder, sorted.
     std::vector<std::string> names() const;
 
