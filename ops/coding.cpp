@@ -1,6 +1,7 @@
 #include "coding.h"
 
 #include "codec_files.h"
+#include "command_context.h"
 #include "disk_checks.h"
 #include "file_choice.h"
 #include "file_names.h"
@@ -11,18 +12,9 @@ namespace votrana {
 
 namespace {
 
-class CodingCommand {
+class CodingCommand : private CommandContext {
 public:
-    CodingCommand(Platform& platform, OperationsState& state)
-        : person_(platform.person),
-          machine_(platform.machine),
-          platform_(platform),
-          state_(state),
-          notifier_(platform.person, textsFor(state.japaneseUi)),
-          texts_(notifier_.texts()),
-          style_(machine_.pathStyle())
-    {
-    }
+    using CommandContext::CommandContext;
 
     void run();
 
@@ -36,13 +28,6 @@ private:
     bool putInPlace();
     void dropStagedKey();
 
-    Person& person_;
-    Machine& machine_;
-    Platform& platform_;
-    OperationsState& state_;
-    Notifier notifier_;
-    const Texts& texts_;
-    PathStyle style_;
     bool useUserKey_ = false;
     std::string codedFilePath_;
     std::string keyPath_;

@@ -1,6 +1,7 @@
 #include "decoding.h"
 
 #include "codec_files.h"
+#include "command_context.h"
 #include "coded_file_parking.h"
 #include "disk_checks.h"
 #include "file_choice.h"
@@ -18,18 +19,9 @@ namespace {
 // Bytes moved by one read and one write of the substitution pass.
 constexpr std::size_t substitutionBlockSize = std::size_t{1} << 20;
 
-class DecodingCommand {
+class DecodingCommand : private CommandContext {
 public:
-    DecodingCommand(Platform& platform, OperationsState& state)
-        : person_(platform.person),
-          machine_(platform.machine),
-          platform_(platform),
-          state_(state),
-          notifier_(platform.person, textsFor(state.japaneseUi)),
-          texts_(notifier_.texts()),
-          style_(machine_.pathStyle())
-    {
-    }
+    using CommandContext::CommandContext;
 
     void run();
 
@@ -41,13 +33,6 @@ private:
     bool substituteInPlace(File& data, std::uint64_t length);
     bool putInPlace(const std::string& outputPath);
 
-    Person& person_;
-    Machine& machine_;
-    Platform& platform_;
-    OperationsState& state_;
-    Notifier notifier_;
-    const Texts& texts_;
-    PathStyle style_;
     std::string decodingKeyPath_;
     std::string decodedFilePath_;
 };
