@@ -8,7 +8,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../ensure-packages.sh"
 
 ensure_wine() {
     ensure_packages wine wine64 xvfb xauth imagemagick x11-apps x11-utils fonts-ipafont-gothic \
-        fonts-ipafont-mincho locales || return 1
+        fonts-ipafont-mincho locales python3 e2fsprogs || return 1
     if locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
         return 0
     fi
