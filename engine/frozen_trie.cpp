@@ -29,7 +29,7 @@ void FrozenTrie::build(const CodeDictionary& dictionary)
         for (std::int32_t child = dictionary[static_cast<std::int32_t>(codeOf_[id])].firstChild; child != noEntry;
              child = dictionary[child].nextSibling) {
             rows_[id << 8 | static_cast<std::uint32_t>(dictionary[child].byteValue)] =
-                static_cast<std::uint16_t>(idOf(child));
+                idOf_[static_cast<std::size_t>(child)];
         }
     }
 }

@@ -1,6 +1,6 @@
-// The full dictionary laid out for the encoder's walk, once nothing more can be added. Entries with
-// children are renumbered 0 to innerCount - 1 and each gets a dense row of 256 children; the leaves
-// follow. A walk then takes one look-up per byte in a table that holds only the rows in use, small
+// The full dictionary laid out for the encoder's walk, once nothing more can be added. The single
+// bytes keep their codes as ids, the other entries with children follow up to innerCount - 1, each of
+// them with a dense row of 256 children, and the leaves come last. A walk then takes one look-up per byte in a table that holds only the rows in use, small
 // enough to stay in the processor's cache where a row for every code would not.
 #pragma once
 
@@ -31,6 +31,7 @@ public:
         const std::uint16_t* codeOf;
         std::uint32_t innerCount;
 
+        // The child of any entry, or noChild. The leaves share one row that holds no child.
         std::uint32_t child(std::uint32_t id, std::uint8_t byte) const
         {
             return rows[std::min(id, innerCount) << 8 | byte];
@@ -40,14 +41,6 @@ public:
     };
     View view() const { return View{rows_.get(), idOf_.data(), codeOf_.data(), innerCount_}; }
 
-    std::uint32_t innerCount() const { return innerCount_; }
-    std::uint32_t idOf(std::int32_t code) const { return idOf_[static_cast<std::size_t>(code)]; }
-    std::uint32_t codeOf(std::uint32_t id) const { return codeOf_[id]; }
-    // The child of any entry, or noChild. The leaves share one row that holds no child.
-    std::uint32_t child(std::uint32_t id, std::uint8_t byte) const
-    {
-        return rows_[std::min(id, innerCount_) << 8 | byte];
-    }
 
 private:
     std::uint32_t innerCount_ = 0;
