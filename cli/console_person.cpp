@@ -1,5 +1,6 @@
 #include "console_person.h"
 
+#include "interruption.h"
 #include "key_file_choice.h"
 
 namespace votrana {
@@ -24,8 +25,8 @@ void ConsolePerson::showMessage(const Message& message)
 {
     clearProgress();
     if (message.icon == MessageIcon::information) {
-        reportedSuccess_ = true;
         out_ << message.text << '\n' << std::flush;
+        reportedSuccess_ = out_.good();
         return;
     }
     reportedProblem_ = true;
@@ -59,6 +60,11 @@ void ConsolePerson::showProgress(WorkStage stage, std::uint64_t done, std::uint6
         err_ << "\rvotrana: " << argument_ << ": " << stageName(texts_, stage) << ' ' << percent << '%'
              << std::flush;
     }
+}
+
+bool ConsolePerson::stopRequested()
+{
+    return interruptingSignal() != 0;
 }
 
 void ConsolePerson::clearProgress()

@@ -24,7 +24,7 @@ public:
     // The answers for the next command: `path` in place of the open-file dialog, and OK in the key-file
     // dialog with the user's `keyFile` when there is one, else the application's key.
     void prepare(std::string argument, std::string path, std::optional<std::string> keyFile);
-    // True when the last command ended with its report of success and nothing went wrong.
+    // True when the last command ended with its report of success, written out, and nothing went wrong.
     bool succeeded() const { return reportedSuccess_ && !reportedProblem_; }
 
     void showMessage(const Message& message) override;
@@ -33,6 +33,8 @@ public:
     void repaintButton(CommandButton) override {}
     void setCursor(Cursor) override {}
     void showProgress(WorkStage stage, std::uint64_t done, std::uint64_t total) override;
+    // An interrupting signal asks for the stop.
+    bool stopRequested() override;
 
 private:
     void clearProgress();

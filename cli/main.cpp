@@ -5,6 +5,7 @@
 #include "command_line.h"
 #include "console_person.h"
 #include "decoding.h"
+#include "interruption.h"
 #include "operations_state.h"
 #include "posix_machine.h"
 #include "ui_language.h"
@@ -43,6 +44,9 @@ int runCommand(const votrana::CommandLine& line, const votrana::CliTexts& texts,
     }
     int status = 0;
     for (const std::string& file : line.files) {
+        if (votrana::interruptingSignal() != 0) {
+            break;
+        }
         person.prepare(file, absolutePath(file), keyFile);
         if (line.action == votrana::CommandLine::Action::code) {
             votrana::runCoding(platform, state);
@@ -52,6 +56,10 @@ int runCommand(const votrana::CommandLine& line, const votrana::CliTexts& texts,
         if (!person.succeeded()) {
             status = 1;
         }
+    }
+    // Stopped by a signal: the exit status says which, as if the signal had ended the tool.
+    if (const int signal = votrana::interruptingSignal(); signal != 0) {
+        return 128 + signal;
     }
     return status;
 }
@@ -79,5 +87,6 @@ int main(int argc, char** argv)
     case votrana::CommandLine::Action::decode:
         break;
     }
+    votrana::catchInterruptions();
     return runCommand(line, texts, japanese);
 }

@@ -1,5 +1,5 @@
-// The codec's two file-level operations. Each tells the person of its own failures and leaves no
-// target behind when it fails; the wait cursor shows from the moment both files are open.
+// The codec's two passes over open files. Each tells the person of its own failures; a stop that the
+// person asked for is not told. The wait cursor shows while they run.
 #pragma once
 
 #include "codec_state.h"
@@ -8,28 +8,21 @@
 #include "platform.h"
 
 #include <cstdint>
-#include <string>
 
 namespace votrana {
 
-enum class CompressionOutcome {
+enum class CodecRun {
     done,
-    targetNotCreated,  // reported; nothing was read
-    failed,            // reported; the partial target is removed
+    stopped,  // the person asked for it; nothing was told
+    failed,   // told
 };
 
-// Compresses the `sourceLength` bytes of the open `source`, each passed through `substitution`, into a
-// new file at `targetPath`, which replaces a file of that name.
-CompressionOutcome compressFile(Platform& platform, Notifier& notifier, CodecState& codec, File& source,
-                                std::uint64_t sourceLength, const KeyTable& substitution,
-                                const std::string& targetPath);
+// Compresses the `sourceLength` bytes of `source`, each passed through `substitution`, into `target`.
+CodecRun compressInto(Person& person, Notifier& notifier, CodecState& codec, File& source,
+                      std::uint64_t sourceLength, const KeyTable& substitution, File& target);
 
-// Decompresses the coded file at `sourcePath` into a new file at `targetPath`, which replaces a file of
-// that name. True when the whole stream was decoded and written.
-bool decompressFile(Platform& platform, Notifier& notifier, CodecState& codec, const std::string& sourcePath,
-                    const std::string& targetPath);
-
-// The text for a codec run that did not end well.
-std::string_view codecFailureText(const Texts& texts, CodecResult result);
+// Decompresses the whole coded stream of `source` into `target`. A stream that is damaged, or is
+// followed by anything, is refused.
+CodecRun decompressInto(Person& person, Notifier& notifier, CodecState& codec, File& source, File& target);
 
 }  // namespace votrana

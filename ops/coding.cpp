@@ -5,12 +5,19 @@
 #include "disk_checks.h"
 #include "file_choice.h"
 #include "file_names.h"
+#include "file_placement.h"
 #include "key_file_loading.h"
 #include "notifier.h"
+#include "temporary_file.h"
+
+#include <vector>
 
 namespace votrana {
 
 namespace {
+
+// A generated key file is for its owner's eyes only.
+constexpr std::uint32_t keyFilePermissions = 0600;
 
 class CodingCommand : private CommandContext {
 public:
@@ -22,18 +29,21 @@ private:
     bool chooseSource();
     std::unique_ptr<File> openCheckedSource(std::uint64_t& length);
     bool prepareKey();
-    bool stageGeneratedKey();
+    bool writeGeneratedKey();
     bool loadUserKey();
+    bool codedNameIsFree();
     bool compress(File& source, std::uint64_t length);
     bool putInPlace();
-    void dropStagedKey();
+    bool finalNamesAreFree();
 
     bool useUserKey_ = false;
+    std::string folder_;
     std::string codedFilePath_;
     std::string keyPath_;
-    // A generated key waits under this name until the coded file is complete, so a key file of an
-    // earlier run stays as it was when this run fails.
-    std::string stagedKeyPath_;
+    // The new files, under names of their own until the coded file is complete; whatever has not
+    // taken its final name goes when the command ends.
+    std::unique_ptr<TemporaryFile> keyFile_;
+    std::unique_ptr<TemporaryFile> codedFile_;
 };
 
 void CodingCommand::run()
@@ -44,17 +54,12 @@ void CodingCommand::run()
     }
     std::uint64_t length = 0;
     const std::unique_ptr<File> source = openCheckedSource(length);
-    if (!source || !askForKeyFile(person_, state_.keyFileChoice, notifier_) || !prepareKey()) {
+    if (!source || !askForKeyFile(person_, state_.keyFileChoice, notifier_) || !prepareKey() ||
+        !codedNameIsFree() || !compress(*source, length) || !putInPlace()) {
         return;
     }
-    if (!compress(*source, length)) {
-        dropStagedKey();
-        return;
-    }
-    if (putInPlace()) {
-        notifier_.information(std::string(texts_.codingDone) + codedFilePath_ +
-                              std::string(texts_.keyFileLabel) + keyPath_);
-    }
+    notifier_.information(std::string(texts_.codingDone) + codedFilePath_ + std::string(texts_.keyFileLabel) +
+                          keyPath_);
 }
 
 bool CodingCommand::chooseSource()
@@ -110,30 +115,31 @@ bool CodingCommand::prepareKey()
     const KeyFileChoice& choice = state_.keyFileChoice;
     useUserKey_ = choice.useUserKey;
     codedFilePath_ = codedFilePathFor(state_.selectedFilePath, style_);
+    folder_ = std::string(splitPath(codedFilePath_, style_).folder);
     if (useUserKey_) {
         keyPath_ = choice.keyFilePath;
         return loadUserKey();
     }
     keyPath_ = defaultKeyPathFor(codedFilePath_, style_);
-    stagedKeyPath_ = stagedKeyPathFor(keyPath_);
-    return stageGeneratedKey();
+    if (!machine_.mayReplace(keyPath_)) {
+        notifier_.error(texts_.cannotCreateKeyFile);
+        return false;
+    }
+    return writeGeneratedKey();
 }
 
-bool CodingCommand::stageGeneratedKey()
+bool CodingCommand::writeGeneratedKey()
 {
     if (!generateKey(state_.keyTables)) {
         notifier_.error(texts_.cannotCreateKeyFile);
         return false;
     }
-    const std::unique_ptr<File> keyFile = machine_.create(stagedKeyPath_);
-    if (!keyFile) {
+    keyFile_ = TemporaryFile::create(machine_, folder_);
+    if (!keyFile_) {
         notifier_.error(texts_.cannotCreateKeyFile);
         return false;
     }
-    const auto bytes = keyFileBytes(state_.keyTables);
-    const bool written = keyFile->write(bytes);
-    if (!keyFile->close() || !written) {
-        machine_.remove(stagedKeyPath_);
+    if (!keyFile_->file().write(keyFileBytes(state_.keyTables))) {
         notifier_.error(texts_.readWriteFailed);
         return false;
     }
@@ -154,49 +160,77 @@ bool CodingCommand::loadUserKey()
     return true;
 }
 
-// The substituted bytes go straight into the compressor: the coded file is first written whole under
-// its temporary name.
-bool CodingCommand::compress(File& source, std::uint64_t length)
+// A folder or a read-only file at the coded name, or the user's key file itself, is refused before
+// any work is done.
+bool CodingCommand::codedNameIsFree()
 {
-    state_.tempFilePath = tempFilePathFor(codedFilePath_, style_);
-    CompressionOutcome outcome = compressFile(platform_, notifier_, *state_.codecState, source, length,
-                                              state_.keyTables.codingTable, state_.tempFilePath);
-    if (outcome == CompressionOutcome::done && !source.close()) {
-        machine_.remove(state_.tempFilePath);
-        notifier_.error(texts_.readWriteFailed);
-        outcome = CompressionOutcome::failed;
-    }
-    if (outcome == CompressionOutcome::failed) {
-        notifier_.error(texts_.compressionFailed);
-    }
-    return outcome == CompressionOutcome::done;
-}
-
-// Gives the coded file and a generated key file their names, in place of the files of an earlier run.
-// The coded file goes first; should the key file then fail to follow, the new coded file goes again, so
-// no coded file is ever left beside a key file that does not decode it.
-bool CodingCommand::putInPlace()
-{
-    if (!machine_.replace(state_.tempFilePath, codedFilePath_)) {
-        machine_.remove(state_.tempFilePath);
-        dropStagedKey();
+    if (!machine_.mayReplace(codedFilePath_) || (useUserKey_ && isSameFile(machine_, codedFilePath_, keyPath_))) {
         notifier_.error(texts_.cannotCreateCodedFile);
-        return false;
-    }
-    if (!useUserKey_ && !machine_.replace(stagedKeyPath_, keyPath_)) {
-        machine_.remove(codedFilePath_);
-        dropStagedKey();
-        notifier_.error(texts_.cannotCreateKeyFile);
         return false;
     }
     return true;
 }
 
-void CodingCommand::dropStagedKey()
+// The substituted bytes go straight into the compressor.
+bool CodingCommand::compress(File& source, std::uint64_t length)
 {
-    if (!useUserKey_) {
-        machine_.remove(stagedKeyPath_);
+    codedFile_ = TemporaryFile::create(machine_, folder_);
+    if (!codedFile_) {
+        notifier_.error(texts_.cannotCreateCodedFile);
+        return false;
     }
+    CodecRun run = compressInto(person_, notifier_, *state_.codecState, source, length,
+                                state_.keyTables.codingTable, codedFile_->file());
+    if (run == CodecRun::done && !source.close()) {
+        notifier_.error(texts_.readWriteFailed);
+        run = CodecRun::failed;
+    }
+    if (run == CodecRun::failed) {
+        notifier_.error(texts_.compressionFailed);
+    }
+    return run == CodecRun::done;
+}
+
+// Gives the coded file and a generated key file their names, in place of the files of an earlier run,
+// while no other run gives names in the folder.
+bool CodingCommand::putInPlace()
+{
+    if (person_.stopRequested()) {
+        return false;
+    }
+    const std::unique_ptr<FolderLock> lock = machine_.lockFolder(folder_);
+    if (!finalNamesAreFree()) {
+        return false;
+    }
+    std::vector<Placement> placements{{*codedFile_, codedFilePath_}};
+    if (!useUserKey_) {
+        placements.push_back({*keyFile_, keyPath_});
+    }
+    const bool durable = replacesAnyFile(machine_, placements);
+    const bool finished =
+        setPermissionsFor(machine_, codedFile_->file(), machine_.permissions(state_.selectedFilePath),
+                          codedFilePath_) &&
+        (useUserKey_ || setPermissionsFor(machine_, keyFile_->file(), keyFilePermissions, keyPath_)) &&
+        codedFile_->finish(durable) && (useUserKey_ || keyFile_->finish(durable));
+    if (!finished) {
+        notifier_.error(texts_.readWriteFailed);
+        return false;
+    }
+    if (const std::optional<std::size_t> failed = placeFiles(machine_, folder_, placements)) {
+        notifier_.error(*failed == 0 ? texts_.cannotCreateCodedFile : texts_.cannotCreateKeyFile);
+        return false;
+    }
+    return true;
+}
+
+// The names checked before the work, again: another program may have put something there since.
+bool CodingCommand::finalNamesAreFree()
+{
+    if (!useUserKey_ && !machine_.mayReplace(keyPath_)) {
+        notifier_.error(texts_.cannotCreateKeyFile);
+        return false;
+    }
+    return codedNameIsFree();
 }
 
 }  // namespace

@@ -2,13 +2,14 @@
 
 #include "codec_files.h"
 #include "command_context.h"
-#include "coded_file_parking.h"
 #include "disk_checks.h"
 #include "file_choice.h"
 #include "file_names.h"
+#include "file_placement.h"
 #include "file_streams.h"
 #include "key_file_loading.h"
 #include "notifier.h"
+#include "temporary_file.h"
 
 #include <vector>
 
@@ -19,6 +20,8 @@ namespace {
 // Bytes moved by one read and one write of the substitution pass.
 constexpr std::size_t substitutionBlockSize = std::size_t{1} << 20;
 
+// The coded file and the key file are only read. The decoded bytes grow in a temporary file of the
+// command's own, which takes the decoded file's name in one step at the end.
 class DecodingCommand : private CommandContext {
 public:
     using CommandContext::CommandContext;
@@ -27,12 +30,17 @@ public:
 
 private:
     bool chooseCodedFile();
-    bool decodeParkedData();
+    bool decompress();
     bool findKeyFile();
     bool loadKey();
-    bool substituteInPlace(File& data, std::uint64_t length);
-    bool putInPlace(const std::string& outputPath);
+    bool checkDecodedFile(std::uint64_t& length);
+    bool substitute(File& data, std::uint64_t length);
+    bool putInPlace();
+    bool codedFileAndKeyUnchanged();
 
+    std::string folder_;
+    std::optional<FileIdentity> codedFileIdentity_;
+    std::unique_ptr<TemporaryFile> data_;
     std::string decodingKeyPath_;
     std::string decodedFilePath_;
 };
@@ -43,41 +51,13 @@ void DecodingCommand::run()
     if (!chooseCodedFile()) {
         return;
     }
-    const std::string& selectedFilePath = state_.selectedFilePath;
-    if (!machine_.exists(selectedFilePath)) {
+    if (!machine_.exists(state_.selectedFilePath)) {
         notifier_.error(texts_.noAssignedFile);
         return;
     }
-    state_.tempFilePath = tempFilePathFor(selectedFilePath, style_);
-    const std::string holdFilePath = holdFilePathFor(selectedFilePath, style_);
-    if (!decompressFile(platform_, notifier_, *state_.codecState, selectedFilePath, state_.tempFilePath)) {
-        return;
-    }
-    CodedFileParking parking(machine_, selectedFilePath, state_.tempFilePath, holdFilePath);
-    if (!parking.park()) {
-        notifier_.error(texts_.cannotRenameCodedFile);
-        return;
-    }
-    // The decompressed data is decoded where it lies. It then leaves the coded file's name for the
-    // hold name, free again after the exchange, and takes the decoded file's name only after the coded
-    // file has its own back, so a file of the decoded name survives every failure.
-    const bool decoded = decodeParkedData();
-    const bool released = decoded && parking.releaseData(holdFilePath);
-    if (!parking.restore()) {
-        if (released) {
-            machine_.remove(holdFilePath);
-        }
-        notifier_.error(texts_.cannotRenameCodedFile);
-        return;
-    }
-    if (!decoded) {
-        return;
-    }
-    if (!released) {
-        notifier_.error(texts_.cannotCreateDecodedFile);
-        return;
-    }
-    if (!putInPlace(holdFilePath)) {
+    std::uint64_t length = 0;
+    if (!decompress() || !askForKeyFile(person_, state_.keyFileChoice, notifier_) || !findKeyFile() ||
+        !loadKey() || !checkDecodedFile(length) || !substitute(data_->file(), length) || !putInPlace()) {
         return;
     }
     notifier_.information(std::string(texts_.decodingDone) + decodedFilePath_ +
@@ -97,34 +77,28 @@ bool DecodingCommand::chooseCodedFile()
     return true;
 }
 
-// The work while the decompressed data is under the coded file's name. True when it is decoded.
-bool DecodingCommand::decodeParkedData()
+// A damaged coded file is refused here, before the person is asked for a key.
+bool DecodingCommand::decompress()
 {
-    if (!askForKeyFile(person_, state_.keyFileChoice, notifier_) || !findKeyFile() || !loadKey()) {
+    const std::string& codedPath = state_.selectedFilePath;
+    const std::unique_ptr<File> coded = machine_.openForReading(codedPath);
+    if (!coded) {
+        notifier_.error(texts_.cannotOpenAssignedFile);
         return false;
     }
-    const std::string& dataPath = state_.selectedFilePath;
-    const std::unique_ptr<File> data = machine_.openForUpdate(dataPath);
-    if (!data) {
-        notifier_.error(texts_.cannotOpenDecodedFile);
+    codedFileIdentity_ = coded->identity();
+    folder_ = std::string(splitPath(codedPath, style_).folder);
+    data_ = TemporaryFile::create(machine_, folder_);
+    if (!data_) {
+        notifier_.error(texts_.cannotCreateDecompressedFile);
         return false;
     }
-    const std::optional<std::uint64_t> length = data->size();
-    if (!length) {
+    const CodecRun run = decompressInto(person_, notifier_, *state_.codecState, *coded, data_->file());
+    if (run == CodecRun::done && (!coded->close() || !codedFileIdentity_)) {
         notifier_.error(texts_.readWriteFailed);
         return false;
     }
-    if (!hasEnoughFreeSpace(machine_, machine_.driveRoot(dataPath), *length)) {
-        notifier_.warning(texts_.notEnoughFreeSpace);
-        return false;
-    }
-    const std::optional<std::string> decodedFilePath = decodedFilePathFor(dataPath, style_);
-    if (!decodedFilePath) {
-        notifier_.error(texts_.cannotCreateDecodedFile);
-        return false;
-    }
-    decodedFilePath_ = *decodedFilePath;
-    return substituteInPlace(*data, *length);
+    return run == CodecRun::done;
 }
 
 bool DecodingCommand::findKeyFile()
@@ -150,43 +124,96 @@ bool DecodingCommand::loadKey()
     return true;
 }
 
-bool DecodingCommand::substituteInPlace(File& data, std::uint64_t length)
+// The checks after the key, in their order: room on the disk, then a name the decoded file may take.
+bool DecodingCommand::checkDecodedFile(std::uint64_t& length)
+{
+    const std::optional<std::uint64_t> size = data_->file().size();
+    if (!size) {
+        notifier_.error(texts_.readWriteFailed);
+        return false;
+    }
+    if (!hasEnoughFreeSpace(machine_, machine_.driveRoot(state_.selectedFilePath), *size)) {
+        notifier_.warning(texts_.notEnoughFreeSpace);
+        return false;
+    }
+    const std::optional<std::string> decodedFilePath = decodedFilePathFor(state_.selectedFilePath, style_);
+    if (!decodedFilePath || !machine_.mayReplace(*decodedFilePath) ||
+        isSameFile(machine_, *decodedFilePath, decodingKeyPath_)) {
+        notifier_.error(texts_.cannotCreateDecodedFile);
+        return false;
+    }
+    decodedFilePath_ = *decodedFilePath;
+    length = *size;
+    return true;
+}
+
+// Passes the decompressed bytes through the key where they lie.
+bool DecodingCommand::substitute(File& data, std::uint64_t length)
 {
     person_.setCursor(Cursor::wait);
     ProgressMeter progress(person_, WorkStage::decoding, length);
     FileSource source(data, progress, &state_.keyTables.inverseTable);
     std::vector<std::uint8_t> block(substitutionBlockSize);
     std::uint64_t offset = 0;
-    bool substituted = true;
-    for (;;) {
+    bool substituted = data.seek(0);
+    while (substituted) {
         const std::optional<std::size_t> count = source.read(block);
         if (!count || (*count > 0 && (!data.seek(offset) || !data.write(std::span(block).first(*count))))) {
             substituted = false;
+        } else if (*count == 0) {
             break;
         }
-        if (*count == 0) {
-            break;
-        }
-        offset += *count;
+        offset += count.value_or(0);
     }
-    const bool closed = data.close();
     person_.setCursor(Cursor::arrow);
-    if (!substituted || !closed) {
+    if (source.stopped()) {
+        return false;
+    }
+    if (!substituted) {
         notifier_.error(texts_.readWriteFailed);
+    }
+    return substituted;
+}
+
+// Gives the decoded bytes the decoded file's name, in place of a file of that name, while no other
+// run gives names in the folder.
+bool DecodingCommand::putInPlace()
+{
+    if (person_.stopRequested()) {
+        return false;
+    }
+    const std::unique_ptr<FolderLock> lock = machine_.lockFolder(folder_);
+    if (!codedFileAndKeyUnchanged()) {
+        notifier_.error(texts_.readWriteFailed);
+        return false;
+    }
+    if (!machine_.mayReplace(decodedFilePath_) || isSameFile(machine_, decodedFilePath_, decodingKeyPath_)) {
+        notifier_.error(texts_.cannotCreateDecodedFile);
+        return false;
+    }
+    const Placement placement{*data_, decodedFilePath_};
+    const bool finished = setPermissionsFor(machine_, data_->file(), machine_.permissions(state_.selectedFilePath),
+                                            decodedFilePath_) &&
+                          data_->finish(replacesAnyFile(machine_, {&placement, 1}));
+    if (!finished) {
+        notifier_.error(texts_.readWriteFailed);
+        return false;
+    }
+    if (placeFiles(machine_, folder_, {&placement, 1})) {
+        notifier_.error(texts_.cannotCreateDecodedFile);
         return false;
     }
     return true;
 }
 
-// Gives the decoded bytes the decoded file's name, in place of a file of that name.
-bool DecodingCommand::putInPlace(const std::string& outputPath)
+// Another run may have coded anew while this one worked: the decoded bytes are then of an earlier
+// coded file, or were decoded with a key that is no longer its key.
+bool DecodingCommand::codedFileAndKeyUnchanged()
 {
-    if (!machine_.replace(outputPath, decodedFilePath_)) {
-        machine_.remove(outputPath);
-        notifier_.error(texts_.cannotCreateDecodedFile);
-        return false;
-    }
-    return true;
+    KeyTables keyNow;
+    return machine_.identity(state_.selectedFilePath) == codedFileIdentity_ &&
+           loadKeyFile(machine_, decodingKeyPath_, KeyDirection::decoding, keyNow) == KeyFileLoading::loaded &&
+           keyNow.inverseTable == state_.keyTables.inverseTable;
 }
 
 }  // namespace

@@ -72,21 +72,6 @@ std::string defaultKeyPathFor(std::string_view codedPath, PathStyle style)
     return withEndingReplaced(codedPath, style, "KEY");
 }
 
-std::string tempFilePathFor(std::string_view codedPath, PathStyle style)
-{
-    return withEndingReplaced(codedPath, style, "!!!");
-}
-
-std::string holdFilePathFor(std::string_view codedPath, PathStyle style)
-{
-    return withEndingReplaced(codedPath, style, "!!");
-}
-
-std::string stagedKeyPathFor(std::string_view keyPath)
-{
-    return joined(keyPath, "!!!");
-}
-
 std::optional<std::string> decodedFilePathFor(std::string_view codedPath, PathStyle style)
 {
     const PathParts parts = splitPath(codedPath, style);

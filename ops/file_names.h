@@ -24,13 +24,8 @@ std::string_view dropLastCharacters(std::string_view text, std::size_t count);
 // report.txt -> report_txt.___; README -> README____.___
 std::string codedFilePathFor(std::string_view sourcePath, PathStyle style);
 
-// The names beside a coded file: its name less the last three characters, with a new ending.
+// The key file beside a coded file: its name less the last three characters, then "KEY".
 std::string defaultKeyPathFor(std::string_view codedPath, PathStyle style);  // .KEY
-std::string tempFilePathFor(std::string_view codedPath, PathStyle style);    // .!!!
-std::string holdFilePathFor(std::string_view codedPath, PathStyle style);    // .!!
-
-// Where a new key file is written until the coded file beside it is complete.
-std::string stagedKeyPathFor(std::string_view keyPath);
 
 // report_txt.___ -> report.txt; README____.___ -> README. Nullopt when the rule leaves no name.
 std::optional<std::string> decodedFilePathFor(std::string_view codedPath, PathStyle style);

@@ -23,6 +23,8 @@ public:
         person_.showProgress(stage_, done_, total_);
     }
 
+    bool stopRequested() { return person_.stopRequested(); }
+
 private:
     Person& person_;
     WorkStage stage_;
@@ -40,15 +42,18 @@ public:
 
     std::optional<std::size_t> read(std::span<std::uint8_t> buffer) override;
 
-    // True once a read failed. The decompressor may look past the end code and finish all the same;
-    // a failure there still counts.
+    // True once a read failed. The codec may finish all the same from bytes it read ahead; a failure
+    // still counts.
     bool failed() const { return failed_; }
+    // True once the person asked for the work to stop; reading then fails.
+    bool stopped() const { return stopped_; }
 
 private:
     File& file_;
     ProgressMeter& progress_;
     const KeyTable* substitution_;
     bool failed_ = false;
+    bool stopped_ = false;
 };
 
 class FileSink final : public ByteSink {

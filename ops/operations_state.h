@@ -20,7 +20,6 @@ struct OperationsState {
     // Which half of a key file the running command uses; it stays after the command.
     KeyDirection operationMode = KeyDirection::coding;
     std::string selectedFilePath;
-    std::string tempFilePath;
     // Large: made once, reused by every compression and decompression.
     std::unique_ptr<CodecState> codecState = std::make_unique<CodecState>();
 };

@@ -66,6 +66,9 @@ public:
     virtual void repaintButton(CommandButton button) = 0;
     virtual void setCursor(Cursor cursor) = 0;
     virtual void showProgress(WorkStage stage, std::uint64_t done, std::uint64_t total) = 0;
+    // True once the person wants the running command stopped (an interrupting signal, a Cancel). The
+    // long passes look at it between blocks; the command then ends as if refused, without a message.
+    virtual bool stopRequested() = 0;
 };
 
 // ---- The machine ----
@@ -74,6 +77,23 @@ public:
 enum class PathStyle { windows, posix };
 
 enum class DriveType { fixed, removable, remote, other };
+
+// What tells one file from another, and one state of a file from a later one.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t node = 0;
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;
+
+    bool isSameFileAs(const FileIdentity& other) const { return device == other.device && node == other.node; }
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// Held while the files of a command take their final names in a folder; released when destroyed.
+class FolderLock {
+public:
+    virtual ~FolderLock() = default;
+};
 
 // An open file. Reads and writes move on from where the last one ended, at first the start.
 class File {
@@ -88,6 +108,11 @@ public:
     virtual bool seek(std::uint64_t offset) = 0;
     // The length of the file; the position stays where it was.
     virtual std::optional<std::uint64_t> size() = 0;
+    // Puts what was written on the disk itself, so that it survives a power loss.
+    virtual bool sync() = 0;
+    virtual std::optional<FileIdentity> identity() = 0;
+    // Sets the POSIX permission bits (rwx for owner, group and others).
+    virtual bool setPermissions(std::uint32_t bits) = 0;
     // Closes the file; false when what was written could not be completed. The file is closed in
     // either case, and a file that is destroyed unclosed is closed then.
     virtual bool close() = 0;
@@ -107,10 +132,22 @@ public:
     virtual std::optional<std::uint64_t> freeSpace(const std::string& root) = 0;
     // Opens an existing file (not a folder) for reading; null on failure.
     virtual std::unique_ptr<File> openForReading(const std::string& path) = 0;
-    // Opens an existing file (not a folder) for reading and writing in place; null on failure.
-    virtual std::unique_ptr<File> openForUpdate(const std::string& path) = 0;
-    // Creates a file for writing, emptying one that exists; null on failure.
-    virtual std::unique_ptr<File> create(const std::string& path) = 0;
+    // Creates a new file for reading and writing that only this user may read; null when anything at
+    // all (a file, a link, a folder, a pipe) has the name, or on failure.
+    virtual std::unique_ptr<File> createNew(const std::string& path) = 0;
+    // Of the file a path names, links followed; nullopt when there is none.
+    virtual std::optional<FileIdentity> identity(const std::string& path) = 0;
+    // The POSIX permission bits of the file at `path`; nullopt where the system has none (its files
+    // take their folder's access rules) or there is no file.
+    virtual std::optional<std::uint32_t> permissions(const std::string& path) = 0;
+    // Whether a new file may take the name: nothing is there, or a file this user may write. A folder
+    // or a read-only file is the person's, not to be replaced.
+    virtual bool mayReplace(const std::string& path) = 0;
+    // Serialises the moments that files take their names in `folder` among processes that ask too.
+    // Never null; where the system cannot lock, the lock holds nothing.
+    virtual std::unique_ptr<FolderLock> lockFolder(const std::string& folder) = 0;
+    // Makes the names given in `folder` survive a power loss.
+    virtual bool syncFolder(const std::string& folder) = 0;
     virtual bool remove(const std::string& path) = 0;
     // Renames a file; refuses when a file or folder of the new name exists.
     virtual bool rename(const std::string& from, const std::string& to) = 0;

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -22,6 +23,57 @@
 namespace votrana {
 
 namespace {
+
+constexpr std::uint32_t permissionBits = 0777;
+
+FileIdentity identityOf(const struct stat& status)
+{
+#if defined(__APPLE__)
+    const struct timespec& modified = status.st_mtimespec;
+#else
+    const struct timespec& modified = status.st_mtim;
+#endif
+    return FileIdentity{static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
+                        static_cast<std::uint64_t>(status.st_size),
+                        static_cast<std::int64_t>(modified.tv_sec) * 1000000000 + modified.tv_nsec};
+}
+
+// A folder as the system names it: the empty folder part of a path is the current folder.
+std::string folderName(const std::string& folder)
+{
+    return folder.empty() ? std::string(".") : folder;
+}
+
+int openFolder(const std::string& folder)
+{
+    return ::open(folderName(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+class PosixFolderLock final : public FolderLock {
+public:
+    explicit PosixFolderLock(int descriptor) : descriptor_(descriptor) {}
+    PosixFolderLock(const PosixFolderLock&) = delete;
+    PosixFolderLock& operator=(const PosixFolderLock&) = delete;
+    ~PosixFolderLock() override
+    {
+        if (descriptor_ >= 0) {
+            ::close(descriptor_);
+        }
+    }
+
+private:
+    int descriptor_;
+};
+
+// Whether this user may write the file. The superuser may write any file, so for it a file whose
+// owner made it read-only (no write bit at all) counts as read-only all the same.
+bool permitsWriting(const std::string& path, const struct stat& status)
+{
+    if (::geteuid() == 0) {
+        return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+    }
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
 
 class PosixFile final : public File {
 public:
@@ -71,6 +123,22 @@ public:
             return std::nullopt;
         }
         return static_cast<std::uint64_t>(status.st_size);
+    }
+
+    bool sync() override { return ::fsync(descriptor_) == 0; }
+
+    std::optional<FileIdentity> identity() override
+    {
+        struct stat status {};
+        if (::fstat(descriptor_, &status) != 0) {
+            return std::nullopt;
+        }
+        return identityOf(status);
+    }
+
+    bool setPermissions(std::uint32_t bits) override
+    {
+        return ::fchmod(descriptor_, static_cast<mode_t>(bits & permissionBits)) == 0;
     }
 
     bool close() override
@@ -215,19 +283,73 @@ std::unique_ptr<File> PosixMachine::openForReading(const std::string& path)
     return openRegularFile(path, O_RDONLY);
 }
 
-std::unique_ptr<File> PosixMachine::openForUpdate(const std::string& path)
+std::unique_ptr<File> PosixMachine::createNew(const std::string& path)
 {
-    return openRegularFile(path, O_RDWR);
-}
-
-std::unique_ptr<File> PosixMachine::create(const std::string& path)
-{
-    // A symbolic link in the way is refused rather than followed to some other file.
-    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+    // O_EXCL refuses whatever has the name, a link included, and never waits on a pipe.
+    const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (descriptor < 0) {
         return nullptr;
     }
-    return std::make_unique<PosixFile>(descriptor);
+    auto file = std::make_unique<PosixFile>(descriptor);
+    // The umask may only take bits away; a private file stays private, and gets no fewer bits.
+    if (::fchmod(descriptor, 0600) != 0) {
+        file.reset();
+        ::unlink(path.c_str());
+        return nullptr;
+    }
+    return file;
+}
+
+std::optional<FileIdentity> PosixMachine::identity(const std::string& path)
+{
+    struct stat status {};
+    if (path.empty() || ::stat(path.c_str(), &status) != 0) {
+        return std::nullopt;
+    }
+    return identityOf(status);
+}
+
+std::optional<std::uint32_t> PosixMachine::permissions(const std::string& path)
+{
+    struct stat status {};
+    if (path.empty() || ::stat(path.c_str(), &status) != 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(status.st_mode) & permissionBits;
+}
+
+bool PosixMachine::mayReplace(const std::string& path)
+{
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0) {
+        return errno == ENOENT;
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return false;
+    }
+    // A link is replaced itself; what it points to is left alone.
+    return S_ISLNK(status.st_mode) || permitsWriting(path, status);
+}
+
+std::unique_ptr<FolderLock> PosixMachine::lockFolder(const std::string& folder)
+{
+    const int descriptor = openFolder(folder);
+    if (descriptor >= 0) {
+        while (::flock(descriptor, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+    return std::make_unique<PosixFolderLock>(descriptor);
+}
+
+bool PosixMachine::syncFolder(const std::string& folder)
+{
+    const int descriptor = openFolder(folder);
+    if (descriptor < 0) {
+        return false;
+    }
+    const bool synced = ::fsync(descriptor) == 0;
+    ::close(descriptor);
+    return synced;
 }
 
 bool PosixMachine::remove(const std::string& path)

@@ -6,11 +6,64 @@
 
 #include <algorithm>
 #include <climits>
+#include <cwchar>
 #include <cwctype>
 
 namespace votrana {
 
 namespace {
+
+std::optional<FileIdentity> identityOf(HANDLE handle)
+{
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!GetFileInformationByHandle(handle, &information)) {
+        return std::nullopt;
+    }
+    const auto join = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
+    return FileIdentity{information.dwVolumeSerialNumber,
+                        join(information.nFileIndexHigh, information.nFileIndexLow),
+                        join(information.nFileSizeHigh, information.nFileSizeLow),
+                        static_cast<std::int64_t>(join(information.ftLastWriteTime.dwHighDateTime,
+                                                       information.ftLastWriteTime.dwLowDateTime))};
+}
+
+// A mutex named after the folder: every process that gives names in the folder waits for it.
+class Win32FolderLock final : public FolderLock {
+public:
+    explicit Win32FolderLock(HANDLE mutex) : mutex_(mutex) {}
+    Win32FolderLock(const Win32FolderLock&) = delete;
+    Win32FolderLock& operator=(const Win32FolderLock&) = delete;
+    ~Win32FolderLock() override
+    {
+        if (mutex_ != nullptr) {
+            ReleaseMutex(mutex_);
+            CloseHandle(mutex_);
+        }
+    }
+
+private:
+    HANDLE mutex_;
+};
+
+std::wstring folderLockName(const std::string& folder)
+{
+    std::wstring full = toWide(folder.empty() ? std::string(".") : folder);
+    const DWORD length = GetFullPathNameW(full.c_str(), 0, nullptr, nullptr);
+    if (length > 0) {
+        std::wstring buffer(length, L'\0');
+        if (GetFullPathNameW(full.c_str(), length, buffer.data(), nullptr) > 0) {
+            full = buffer.c_str();
+        }
+    }
+    CharLowerBuffW(full.data(), static_cast<DWORD>(full.size()));
+    std::uint64_t hash = 0xcbf29ce484222325;  // FNV-1a
+    for (const wchar_t c : full) {
+        hash = (hash ^ static_cast<std::uint16_t>(c)) * 0x100000001b3;
+    }
+    wchar_t name[64];
+    swprintf(name, 64, L"Local\\votrana-folder-%016llx", static_cast<unsigned long long>(hash));
+    return name;
+}
 
 class Win32File final : public File {
 public:
@@ -60,6 +113,10 @@ public:
         }
         return static_cast<std::uint64_t>(length.QuadPart);
     }
+
+    bool sync() override { return FlushFileBuffers(handle_) != 0; }
+    std::optional<FileIdentity> identity() override { return identityOf(handle_); }
+    bool setPermissions(std::uint32_t) override { return true; }
 
     bool close() override
     {
@@ -188,14 +245,47 @@ std::unique_ptr<File> Win32Machine::openForReading(const std::string& path)
     return openFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
 }
 
-std::unique_ptr<File> Win32Machine::openForUpdate(const std::string& path)
+std::unique_ptr<File> Win32Machine::createNew(const std::string& path)
 {
-    return openFile(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING);
+    // CREATE_NEW refuses whatever has the name.
+    return openFile(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, CREATE_NEW);
 }
 
-std::unique_ptr<File> Win32Machine::create(const std::string& path)
+std::optional<FileIdentity> Win32Machine::identity(const std::string& path)
 {
-    return openFile(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS);
+    if (path.empty()) {
+        return std::nullopt;
+    }
+    const HANDLE handle = CreateFileW(fileApiPath(path).c_str(), FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    const std::optional<FileIdentity> identity = identityOf(handle);
+    CloseHandle(handle);
+    return identity;
+}
+
+bool Win32Machine::mayReplace(const std::string& path)
+{
+    if (path.empty()) {
+        return false;
+    }
+    const DWORD attributes = GetFileAttributesW(fileApiPath(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return GetLastError() == ERROR_FILE_NOT_FOUND;
+    }
+    return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) == 0;
+}
+
+std::unique_ptr<FolderLock> Win32Machine::lockFolder(const std::string& folder)
+{
+    const HANDLE mutex = CreateMutexW(nullptr, FALSE, folderLockName(folder).c_str());
+    if (mutex != nullptr) {
+        WaitForSingleObject(mutex, INFINITE);
+    }
+    return std::make_unique<Win32FolderLock>(mutex);
 }
 
 bool Win32Machine::remove(const std::string& path)
@@ -207,7 +297,7 @@ bool Win32Machine::rename(const std::string& from, const std::string& to)
 {
     // Without MOVEFILE_REPLACE_EXISTING the move refuses a target that exists.
     return !from.empty() && !to.empty() &&
-           MoveFileExW(fileApiPath(from).c_str(), fileApiPath(to).c_str(), 0) != 0;
+           MoveFileExW(fileApiPath(from).c_str(), fileApiPath(to).c_str(), MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 bool Win32Machine::replace(const std::string& from, const std::string& to)

@@ -14,8 +14,14 @@ public:
     DriveType driveType(const std::string& root) override;
     std::optional<std::uint64_t> freeSpace(const std::string& root) override;
     std::unique_ptr<File> openForReading(const std::string& path) override;
-    std::unique_ptr<File> openForUpdate(const std::string& path) override;
-    std::unique_ptr<File> create(const std::string& path) override;
+    std::unique_ptr<File> createNew(const std::string& path) override;
+    std::optional<FileIdentity> identity(const std::string& path) override;
+    // Windows files take their folder's access rules instead.
+    std::optional<std::uint32_t> permissions(const std::string&) override { return std::nullopt; }
+    bool mayReplace(const std::string& path) override;
+    std::unique_ptr<FolderLock> lockFolder(const std::string& folder) override;
+    // Every rename is written through to the disk before it returns.
+    bool syncFolder(const std::string&) override { return true; }
     bool remove(const std::string& path) override;
     bool rename(const std::string& from, const std::string& to) override;
     bool replace(const std::string& from, const std::string& to) override;

@@ -24,6 +24,7 @@ public:
     void setCursor(Cursor cursor) override;
     // The window program shows the hourglass instead.
     void showProgress(WorkStage, std::uint64_t, std::uint64_t) override {}
+    bool stopRequested() override { return false; }
 
 private:
     KeyFileDialogSetup setup_;

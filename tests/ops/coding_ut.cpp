@@ -210,41 +210,62 @@ TEST_P(CodingTest, RefusesAUserKeyFileThatIsNoCodingKey)
         {"keys", "report.txt"});
 }
 
-TEST_P(CodingTest, AKeyFileThatCannotBeCreatedLeavesNothing)
+// A folder or a read-only file where a new file is to go is refused before any byte is coded, and
+// an earlier pair is left as it was.
+TEST_P(CodingTest, NamesItMayNotTakeAreRefusedBeforeTheWork)
 {
-    machine.refuse = [](std::string_view operation, const std::string& path) {
-        return operation == "create" && path.find(".KEY") != std::string::npos;
+    const Message keyRefused = error(
+        {"Unable to create a coding/decoding key file.", "暗号化/復号化キー・ファイルを作成できません."});
+    const Message codedRefused = error({"Unable to create a coded file.", "暗号化ファイルを作成できません."});
+    code("report.txt");
+    const Names pair{"report.txt", "report_txt.KEY", "report_txt.___"};
+    const struct {
+        const char* name;
+        bool folder;
+        Message refusal;
+    } cases[] = {
+        {"report_txt.KEY", true, keyRefused},
+        {"report_txt.KEY", false, keyRefused},
+        {"report_txt.___", true, codedRefused},
+        {"report_txt.___", false, codedRefused},
     };
-    code("report.txt");
-    expectRefusal(error(
-        {"Unable to create a coding/decoding key file.", "暗号化/復号化キー・ファイルを作成できません."}));
-}
+    for (const auto& [name, folderThere, refusal] : cases) {
+        SCOPED_TRACE(name);
+        const std::filesystem::path path = pathOf(folder.path(name));
+        const Bytes earlier = folderThere ? Bytes{} : readFile(folder.path(name)).value();
+        if (folderThere) {
+            std::filesystem::remove(path);
+            std::filesystem::create_directory(path);
+        } else {
+            std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::remove);
+        }
+        person = ScriptedPerson();
+        code("report.txt");
+        expectRefusal(refusal, pair);
+        EXPECT_TRUE(person.cursors.empty());
+        if (!folderThere) {
+            EXPECT_EQ(readFile(folder.path(name)), earlier);
+            std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::add);
+        }
+        std::filesystem::remove(path);
+        person = ScriptedPerson();
+        code("report.txt");
+    }
 
-// An earlier coded file keeps its key file when the new coded file cannot be made.
-TEST_P(CodingTest, ACodedFileThatCannotBeCreatedLeavesTheEarlierPairAlone)
-{
-    code("report.txt");
-    const auto earlierCoded = readFile(folder.path("report_txt.___"));
-    const auto earlierKey = readFile(folder.path("report_txt.KEY"));
-    person.messages.clear();
-    machine.refuse = [](std::string_view operation, const std::string& path) {
-        return operation == "create" && path.ends_with(".!!!");
-    };
-    code("report.txt");
-    expectRefusal(error({"Unable to create a coded file.", "暗号化ファイルを作成できません."}),
-                  {"report.txt", "report_txt.KEY", "report_txt.___"});
-    EXPECT_EQ(readFile(folder.path("report_txt.___")), earlierCoded);
-    EXPECT_EQ(readFile(folder.path("report_txt.KEY")), earlierKey);
-
-    // A folder in the coded file's place.
-    std::filesystem::remove(folder.path("report_txt.___"));
-    std::filesystem::remove(folder.path("report_txt.KEY"));
-    std::filesystem::create_directory(folder.path("report_txt.___"));
-    machine.refuse = nullptr;
-    person.messages.clear();
-    code("report.txt");
-    expectRefusal(error({"Unable to create a coded file.", "暗号化ファイルを作成できません."}),
-                  {"report.txt", "report_txt.___"});
+    // The temporary files cannot be made: the first is the key's, the second the coded file's.
+    for (const int failing : {1, 2}) {
+        const Bytes earlierCoded = readFile(folder.path("report_txt.___")).value();
+        int creations = 0;
+        machine.refuse = [&](std::string_view operation, const std::string&) {
+            return operation == "create" && ++creations == failing;
+        };
+        person = ScriptedPerson();
+        code("report.txt");
+        expectRefusal(failing == 1 ? keyRefused : codedRefused, pair);
+        EXPECT_EQ(readFile(folder.path("report_txt.___")), earlierCoded);
+    }
 }
 
 TEST_P(CodingTest, AFailedCompressionIsReportedTwice)

@@ -8,6 +8,10 @@
 
 #include <filesystem>
 
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
+
 namespace votrana::testing {
 namespace {
 
@@ -134,42 +138,71 @@ TEST_P(DecodingTest, DialogsThatEndTheCommand)
     expectNothingChanged({notShown});
 }
 
-TEST_P(DecodingTest, RefusalsBeforeTheNamesAreExchanged)
+// Only one whole coded stream decodes: anything before or after it, or in place of it, is damage, and
+// is refused before the person is asked for a key.
+TEST_P(DecodingTest, RefusalsBeforeTheKeyFileDialog)
 {
-    const auto refusal = [&](const std::string& name) {
-        person.messages.clear();
-        decode(name);
-        EXPECT_EQ(person.keyDialogs, 0);
-        return person.messages;
+    const Message damaged = error(
+        {"The coded file is damaged and cannot be decoded.", "暗号化ファイルが壊れているため復号化できません."});
+    const auto joined = [](Bytes first, const Bytes& second) {
+        first.insert(first.end(), second.begin(), second.end());
+        return first;
     };
-    EXPECT_EQ(refusal("missing.___"),
+    const Bytes random = compressBytes(sampleText(3000));
+    const struct {
+        const char* name;
+        std::optional<Bytes> bytes;  // a folder when unset
+        Message refusal;
+    } cases[] = {
+        {"broken.___", Bytes{0x61}, damaged},
+        {"appended.___", joined(coded, {0x00}), damaged},
+        {"joined.___", joined(coded, coded), damaged},
+        {"fill.___", Bytes{0x61, 0x62, 0xFF, 0x7F, 0xD8, 0xBF, 0x41}, damaged},
+        {"random.___", Bytes(random.rbegin(), random.rend()), damaged},
+        {"key.___", key, damaged},
+        {"folder.___", std::nullopt, error({"Unable to open an assigned file.", "指定されたファイルを開けません."})},
+    };
+    Names extra;
+    for (const auto& [name, bytes, refusal] : cases) {
+        if (bytes) {
+            writeFile(folder.path(name), *bytes);
+        } else {
+            std::filesystem::create_directory(folder.path(name));
+        }
+        extra.push_back(name);
+        person = ScriptedPerson();
+        decode(name);
+        EXPECT_EQ(person.messages, std::vector{refusal}) << name;
+    }
+    person = ScriptedPerson();
+    decode("missing.___");
+    EXPECT_EQ(person.messages,
               std::vector{error({"No assigned file in the directory.", "指定されたファイルはありません."})});
-    writeFile(folder.path("broken.___"), {0x61});
-    EXPECT_EQ(refusal("broken.___"), std::vector{error({"The coded file is damaged and cannot be decoded.",
-                                                        "暗号化ファイルが壊れているため復号化できません."})});
-    std::filesystem::create_directory(folder.path("folder.___"));
-    EXPECT_EQ(refusal("folder.___"),
-              std::vector{error({"Unable to open an assigned file.", "指定されたファイルを開けません."})});
-    std::filesystem::create_directory(folder.path("report_txt.!!!"));
-    EXPECT_EQ(refusal("report_txt.___"),
+    machine.refuse = [](std::string_view operation, const std::string&) { return operation == "create"; };
+    person = ScriptedPerson();
+    decode("report_txt.___");
+    EXPECT_EQ(person.messages,
               std::vector{error({"Unable to create a coded file.", "復号化ファイルを作成できません."})});
-    // A chosen file of the temporary name would be emptied by its own decompression.
-    writeFile(folder.path("parked.!!!"), coded);
-    EXPECT_EQ(refusal("parked.!!!"),
-              std::vector{error({"Unable to create a coded file.", "復号化ファイルを作成できません."})});
-    EXPECT_EQ(readFile(folder.path("parked.!!!")), coded);
-    expectNothingChanged(person.messages, {"broken.___", "folder.___", "parked.!!!", "report_txt.!!!"});
+    EXPECT_EQ(person.keyDialogs, 0);
+    expectNothingChanged(person.messages, extra);
 }
 
-// A file left under the hold name makes the exchange of names fail; the coded file must survive it.
-TEST_P(DecodingTest, AFailedExchangeOfNamesKeepsTheCodedFile)
+// Files at the names that temporary files once had are nobody's business of the commands'.
+TEST_P(DecodingTest, FilesAtFormerTemporaryNamesAreLeftAlone)
 {
     writeFile(folder.path("report_txt.!!"), bytesOf("left from before"));
+    writeFile(folder.path("report_txt.!!!"), bytesOf("planted"));
+#if !defined(_WIN32)
+    ASSERT_EQ(::mkfifo(folder.path("report_txt.KEY!!!").c_str(), 0600), 0);
+#endif
     decode("report_txt.___");
-    expectNothingChanged({error({"Unable to rename the coded file for decoding.",
-                                 "復号化のために暗号化ファイルの名前を変更できません."})},
-                         {"report_txt.!!"});
+    EXPECT_TRUE(succeeded());
     EXPECT_EQ(readFile(folder.path("report_txt.!!")), bytesOf("left from before"));
+    EXPECT_EQ(readFile(folder.path("report_txt.!!!")), bytesOf("planted"));
+    person = ScriptedPerson();
+    code("report.txt");
+    EXPECT_TRUE(succeeded());
+    EXPECT_EQ(readFile(folder.path("report_txt.!!!")), bytesOf("planted"));
 }
 
 TEST_P(DecodingTest, RefusalsOfTheKeyFile)
@@ -199,18 +232,49 @@ TEST_P(DecodingTest, RefusalsOfTheKeyFile)
 
 TEST_P(DecodingTest, RefusalsAfterTheKeyFile)
 {
-    machine.refuse = [](std::string_view operation, const std::string&) { return operation == "update"; };
-    decode("report_txt.___");
-    machine.refuse = nullptr;
+    const Message decodedRefused = error({"Unable to create a decoded file.", "復号化ファイルを作成できません."});
     machine.freeBytes = plain.size() + 999;
     decode("report_txt.___");
     machine.freeBytes.reset();
     machine.refuse = [](std::string_view operation, const std::string&) { return operation == "replace"; };
     decode("report_txt.___");
-    expectNothingChanged({error({"Unable to open a decoded file.", "暗号化ファイルを開けません."}),
-                          warning({"Not enough free diskspace.", "ディスクの空容量が不足です."}),
-                          error({"Unable to create a decoded file.", "復号化ファイルを作成できません."})});
+    machine.refuse = nullptr;
+    // A read-only file of the decoded name is refused before any byte is decoded.
+    const std::filesystem::path decoded = pathOf(folder.path("report.txt"));
+    std::filesystem::permissions(decoded, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    const std::size_t cursorsBefore = person.cursors.size();
+    decode("report_txt.___");
+    EXPECT_EQ(person.cursors.size(), cursorsBefore + 2);  // only the decompression's
+    std::filesystem::permissions(decoded, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    expectNothingChanged({warning({"Not enough free diskspace.", "ディスクの空容量が不足です."}), decodedRefused,
+                          decodedRefused});
+
+    // The key file is never written, not even when it has the decoded file's name.
+    writeFile(folder.path("report.txt"), key);
+    person = ScriptedPerson();
+    decodeWithUserKey(folder.path("report.txt"));
+    EXPECT_EQ(person.messages, std::vector{decodedRefused});
+    EXPECT_EQ(readFile(folder.path("report.txt")), key);
 }
+
+#if !defined(_WIN32)
+// A new file lets no more users read it than the file it comes from, nor than the file it replaces;
+// a generated key is its owner's alone, whatever the umask.
+TEST_P(DecodingTest, PermissionsNeverWiden)
+{
+    const auto modeOf = [&](const char* name) { return machine.permissions(folder.path(name)); };
+    EXPECT_EQ(modeOf("report_txt.KEY"), 0600u);
+    const mode_t umask = ::umask(0);
+    ::chmod(folder.path("report.txt").c_str(), 0640);
+    code("report.txt");
+    EXPECT_EQ(modeOf("report_txt.___"), 0640u);
+    EXPECT_EQ(modeOf("report_txt.KEY"), 0600u);
+    ::chmod(folder.path("report.txt").c_str(), 0604);
+    decode("report_txt.___");
+    EXPECT_EQ(modeOf("report.txt"), 0600u);
+    ::umask(umask);
+}
+#endif
 
 }  // namespace
 }  // namespace votrana::testing

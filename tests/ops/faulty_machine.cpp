@@ -18,13 +18,19 @@ public:
     {
         // A disk that fills up takes part of the bytes before it refuses.
         if (machine_.writeFailsNow()) {
-            file_->write(bytes.first(bytes.size() / 2));
+            if (!machine_.dead()) {
+                file_->write(bytes.first(bytes.size() / 2));
+            }
             return false;
         }
         return file_->write(bytes);
     }
     bool seek(std::uint64_t offset) override { return !machine_.failsNow() && file_->seek(offset); }
     std::optional<std::uint64_t> size() override { return machine_.failsNow() ? std::nullopt : file_->size(); }
+    bool sync() override { return !machine_.failsNow() && file_->sync(); }
+    std::optional<FileIdentity> identity() override { return file_->identity(); }
+    bool setPermissions(std::uint32_t bits) override { return !machine_.failsNow() && file_->setPermissions(bits); }
+    // The system closes the files of a killed process too; what was written stays.
     bool close() override
     {
         const bool fails = machine_.failsNow();

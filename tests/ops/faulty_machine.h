@@ -1,6 +1,7 @@
 // The system's machine side over a real folder, with the drive answers set by the test and file
-// operations that fail on demand, in the manner of disk-full tests: the N-th operation fails, or
-// every write from the N-th on.
+// operations that fail on demand, in the manner of disk-full and crash tests: the N-th operation
+// fails, or every write from the N-th on, or the process is as if killed after the N-th operation
+// (nothing it does from then on reaches the disk).
 #pragma once
 
 #include "platform.h"
@@ -28,20 +29,24 @@ public:
     DriveType drive = DriveType::fixed;
     std::optional<std::uint64_t> freeBytes;  // the real free space when unset
 
-    // 1-based; 0 never. Counts opens, creations, reads, writes, seeks, sizes, closes, removals,
-    // renames and replacements; the existence test and the drive queries are not counted.
+    // 1-based; 0 never. Counts what changes or reads files: opens, creations, reads, writes, seeks,
+    // sizes, syncs, permission changes, closes, removals, renames and replacements.
     std::uint64_t failOperation = 0;
     std::uint64_t failWritesFrom = 0;
+    std::uint64_t dieAfter = 0;
     std::uint64_t operations = 0;
     std::uint64_t writes = 0;
     bool failed = false;
-    // Refuses an operation ("open", "update", "create", "remove", "rename", "replace") on a path.
+    // Refuses an operation ("open", "create", "remove", "rename", "replace") on a path.
     std::function<bool(std::string_view operation, const std::string& path)> refuse;
+
+    bool dead() const { return dieAfter != 0 && operations >= dieAfter; }
 
     // True, once counted, when this operation is to fail.
     bool failsNow()
     {
-        const bool fails = ++operations == failOperation;
+        const bool wasDead = dead();
+        const bool fails = wasDead || ++operations == failOperation;
         failed = failed || fails;
         return fails;
     }
@@ -69,14 +74,15 @@ public:
     {
         return refuses("open", path) ? nullptr : wrapped(real_.openForReading(path));
     }
-    std::unique_ptr<File> openForUpdate(const std::string& path) override
+    std::unique_ptr<File> createNew(const std::string& path) override
     {
-        return refuses("update", path) ? nullptr : wrapped(real_.openForUpdate(path));
+        return refuses("create", path) ? nullptr : wrapped(real_.createNew(path));
     }
-    std::unique_ptr<File> create(const std::string& path) override
-    {
-        return refuses("create", path) ? nullptr : wrapped(real_.create(path));
-    }
+    std::optional<FileIdentity> identity(const std::string& path) override { return real_.identity(path); }
+    std::optional<std::uint32_t> permissions(const std::string& path) override { return real_.permissions(path); }
+    bool mayReplace(const std::string& path) override { return real_.mayReplace(path); }
+    std::unique_ptr<FolderLock> lockFolder(const std::string& folder) override { return real_.lockFolder(folder); }
+    bool syncFolder(const std::string& folder) override { return !failsNow() && real_.syncFolder(folder); }
     bool remove(const std::string& path) override { return !refuses("remove", path) && real_.remove(path); }
     bool rename(const std::string& from, const std::string& to) override
     {

@@ -1,4 +1,5 @@
 #include "file_names.h"
+#include "temporary_file.h"
 
 #include <gtest/gtest.h>
 
@@ -21,12 +22,13 @@ TEST(FileNames, CodedNameKeepsNameAndExtension)
 TEST(FileNames, NamesBesideTheCodedFile)
 {
     EXPECT_EQ(defaultKeyPathFor(R"(C:\DATA\report_txt.___)", windows), R"(C:\DATA\report_txt.KEY)");
-    EXPECT_EQ(tempFilePathFor(R"(C:\DATA\README____.___)", windows), R"(C:\DATA\README____.!!!)");
-    EXPECT_EQ(holdFilePathFor(R"(C:\DATA\README____.___)", windows), R"(C:\DATA\README____.!!)");
     // A chosen file that does not end in ".___" gets its names by the same rule.
-    EXPECT_EQ(tempFilePathFor(R"(C:\DATA\notes.txt)", windows), R"(C:\DATA\notes.!!!)");
     EXPECT_EQ(defaultKeyPathFor(R"(C:\DATA\notes.txt)", windows), R"(C:\DATA\notes.KEY)");
-    EXPECT_EQ(stagedKeyPathFor("/d/report_txt.KEY"), "/d/report_txt.KEY!!!");
+    // Temporary files are the tool's own, and each is new.
+    const std::string first = temporaryPathIn("/d/").value();
+    EXPECT_TRUE(first.starts_with("/d/") && isTemporaryName(first.substr(3))) << first;
+    EXPECT_NE(first, temporaryPathIn("/d/"));
+    EXPECT_FALSE(isTemporaryName("report_txt.___"));
 }
 
 TEST(FileNames, DecodedNameUndoesTheCodedName)
@@ -52,7 +54,7 @@ TEST(FileNames, RulesStayInTheFileName)
     EXPECT_EQ(decodedFilePathFor("/srv/my_data/report.___", posix), "/srv/my_data/report");
     EXPECT_EQ(codedFilePathFor(R"(C:\MY.DATA\README)", windows), R"(C:\MY.DATA\README____.___)");
     EXPECT_EQ(codedFilePathFor("C:README", windows), "C:README____.___");
-    EXPECT_EQ(tempFilePathFor("/srv/data.d/ab", posix), "/srv/data.d/!!!");
+    EXPECT_EQ(defaultKeyPathFor("/srv/data.d/ab", posix), "/srv/data.d/KEY");
     // On POSIX systems a backslash is part of the name.
     EXPECT_EQ(codedFilePathFor(R"(/srv/a.b\c)", posix), R"(/srv/a_b\c.___)");
 }
@@ -68,8 +70,8 @@ TEST(FileNames, CharactersAreUnicodeCharacters)
 {
     EXPECT_EQ(dropLastCharacters("日本語", 2), "日");
     EXPECT_EQ(dropLastCharacters("ab", 3), "");
-    EXPECT_EQ(tempFilePathFor("/d/報告書", posix), "/d/!!!");
-    EXPECT_EQ(tempFilePathFor("/d/報告書.文書", posix), "/d/報告書!!!");
+    EXPECT_EQ(defaultKeyPathFor("/d/報告書", posix), "/d/KEY");
+    EXPECT_EQ(defaultKeyPathFor("/d/報告書.文書", posix), "/d/報告書KEY");
     EXPECT_EQ(decodedFilePathFor("/d/報告_文書.___", posix), "/d/報告.文書");
     // A double-byte character whose second byte is "\" in Shift-JIS is one character in UTF-8.
     EXPECT_EQ(codedFilePathFor(R"(C:\表\ソ.txt)", windows), R"(C:\表\ソ_txt.___)");

@@ -40,14 +40,44 @@ TEST_F(PosixMachineTest, OnlyRegularFilesOpen)
     EXPECT_TRUE(machine.exists(folder.path("dir")));
     EXPECT_EQ(machine.openForReading(folder.path("dir")), nullptr);
     EXPECT_EQ(machine.openForReading(folder.path("pipe")), nullptr);
-    EXPECT_EQ(machine.openForUpdate(folder.path("pipe")), nullptr);
     EXPECT_EQ(machine.openForReading(folder.path("missing")), nullptr);
     EXPECT_FALSE(machine.remove(folder.path("dir")));
-    // A symbolic link is not followed by a creation.
+}
+
+// A new file never opens what has its name, whatever it is, and only its owner may read it.
+TEST_F(PosixMachineTest, NewFilesAreNewAndPrivate)
+{
+    std::filesystem::create_directory(folder.path("dir"));
+    ASSERT_EQ(::mkfifo(folder.path("pipe").c_str(), 0600), 0);
     testing::writeFile(folder.path("target"), testing::bytesOf("kept"));
     std::filesystem::create_symlink(folder.path("target"), folder.path("link"));
-    EXPECT_EQ(machine.create(folder.path("link")), nullptr);
+    std::filesystem::create_symlink(folder.path("nothing"), folder.path("dangling"));
+    for (const char* name : {"dir", "pipe", "target", "link", "dangling"}) {
+        EXPECT_EQ(machine.createNew(folder.path(name)), nullptr) << name;
+    }
     EXPECT_EQ(testing::readFile(folder.path("target")), testing::bytesOf("kept"));
+    EXPECT_FALSE(std::filesystem::exists(folder.path("nothing")));
+
+    const mode_t umask = ::umask(0);
+    const std::unique_ptr<File> file = machine.createNew(folder.path("new"));
+    ::umask(umask);
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(machine.permissions(folder.path("new")), 0600u);
+    EXPECT_TRUE(file->setPermissions(0640) && file->sync());
+    EXPECT_EQ(machine.permissions(folder.path("new")), 0640u);
+}
+
+TEST_F(PosixMachineTest, AFolderOrAReadOnlyFileIsNotToBeReplaced)
+{
+    std::filesystem::create_directory(folder.path("dir"));
+    testing::writeFile(folder.path("writable"), testing::bytesOf("w"));
+    testing::writeFile(folder.path("read-only"), testing::bytesOf("r"));
+    ::chmod(folder.path("read-only").c_str(), 0444);
+    const std::pair<const char*, bool> cases[] = {
+        {"missing", true}, {"writable", true}, {"read-only", false}, {"dir", false}};
+    for (const auto& [name, replaceable] : cases) {
+        EXPECT_EQ(machine.mayReplace(folder.path(name)), replaceable) << name;
+    }
 }
 
 }  // namespace

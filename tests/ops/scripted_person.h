@@ -51,7 +51,8 @@ public:
     }
     void repaintButton(CommandButton button) override { repaints.push_back(button); }
     void setCursor(Cursor cursor) override { cursors.push_back(cursor); }
-    void showProgress(WorkStage, std::uint64_t, std::uint64_t) override {}
+    void showProgress(WorkStage, std::uint64_t, std::uint64_t) override { ++progressReports; }
+    bool stopRequested() override { return stopAtProgressReport != 0 && progressReports >= stopAtProgressReport; }
 
     std::deque<FileDialogAnswer> fileAnswers;
     std::deque<KeyDialogScript> keyAnswers;
@@ -64,6 +65,9 @@ public:
     std::vector<Message> messages;
     std::vector<CommandButton> repaints;
     std::vector<Cursor> cursors;
+    int progressReports = 0;
+    // The person asks for a stop once this many progress reports were shown; 0 never.
+    int stopAtProgressReport = 0;
 
 private:
     template <typename Answer>

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <cctype>
 #include <filesystem>
 
@@ -48,8 +50,8 @@ TEST_F(Win32MachineTest, OnlyFilesOnADiskOpen)
     std::filesystem::create_directory(pathOf(folder.path("dir")));
     EXPECT_TRUE(machine.exists(folder.path("dir")));
     EXPECT_EQ(machine.openForReading(folder.path("dir")), nullptr);
-    EXPECT_EQ(machine.openForUpdate(folder.path("dir")), nullptr);
-    EXPECT_EQ(machine.create(folder.path("dir")), nullptr);
+    EXPECT_EQ(machine.createNew(folder.path("dir")), nullptr);
+    EXPECT_FALSE(machine.mayReplace(folder.path("dir")));
     EXPECT_EQ(machine.openForReading(folder.path("missing")), nullptr);
     EXPECT_EQ(machine.openForReading(""), nullptr);
     EXPECT_FALSE(machine.remove(folder.path("dir")));
@@ -69,23 +71,23 @@ TEST_F(Win32MachineTest, WildcardsAreNoPattern)
 TEST_F(Win32MachineTest, AFileReadsBackWhatWasWrittenAndKeepsItsLength)
 {
     const Bytes bytes = bytesOf("0123456789");
-    {
-        const std::unique_ptr<File> file = machine.create(folder.path("f"));
-        ASSERT_NE(file, nullptr);
-        EXPECT_TRUE(file->write(bytes));
-        EXPECT_EQ(file->size(), 10U);
-        EXPECT_TRUE(file->close());
-    }
-    const std::unique_ptr<File> file = machine.openForUpdate(folder.path("f"));
+    const std::unique_ptr<File> file = machine.createNew(folder.path("f"));
     ASSERT_NE(file, nullptr);
+    EXPECT_TRUE(file->write(bytes));
+    EXPECT_EQ(file->size(), 10U);
+    EXPECT_EQ(machine.createNew(folder.path("f")), nullptr);
     ASSERT_TRUE(file->seek(4));
     EXPECT_TRUE(file->write(bytesOf("ab")));
     ASSERT_TRUE(file->seek(0));
     Bytes read(16);
     EXPECT_EQ(file->read(read), 10U);
     EXPECT_EQ(file->read(read), 0U);
-    EXPECT_TRUE(file->close());
+    EXPECT_TRUE(file->sync() && file->close());
     EXPECT_EQ(readFile(folder.path("f")), bytesOf("0123ab6789"));
+    EXPECT_TRUE(machine.mayReplace(folder.path("f")));
+    SetFileAttributesW(fileApiPath(folder.path("f")).c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(machine.mayReplace(folder.path("f")));
+    SetFileAttributesW(fileApiPath(folder.path("f")).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(Win32MachineTest, TheTemporaryFolderIsOnAFixedDriveWithFreeSpace)
