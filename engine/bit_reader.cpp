@@ -12,6 +12,12 @@ void BitReader::reset(ByteSource& source)
     failed_ = false;
 }
 
+bool BitReader::onlyZeroFillFollows()
+{
+    const int fill = window_.count % 8 == 0 ? 8 : window_.count % 8;
+    return readBits(fill) == 0 && readBit() == pastEnd && !failed_;
+}
+
 BitReader::Window BitReader::refillAtBlockEnd(Window window)
 {
     while (window.count <= 56) {

@@ -44,6 +44,10 @@ public:
     // True when the source reported an error; reading then behaves as at its end.
     bool failed() const { return failed_; }
 
+    // Takes the rest of the current byte, or the next byte when none is begun, and tells whether
+    // those bits are all zero and the source ends right after them.
+    bool onlyZeroFillFollows();
+
 private:
     // Adds whole bytes to the window, as many as fit, while the source has them.
     Window refill(Window window)

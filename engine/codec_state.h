@@ -71,6 +71,7 @@ private:
 
     // Decoder.
     CodecResult decodeStream();
+    bool endsAfterEndCode();
     CodecResult decodeWhileFull();
     void keepShortStrings();
     std::int32_t readCode();

@@ -3,7 +3,8 @@
 // Format, fixed bit for bit: code 256 ends the stream, added strings are numbered from 257, the
 // dictionary holds at most 4096 codes and is never cleared. The i-th code of a stream is written as a
 // truncated binary code for an alphabet of min(256 + i, 4096) values, most significant bit first, and
-// the end code is followed by 1 to 8 zero bits. There is no header and no checksum.
+// the end code is followed by 1 to 8 zero bits that complete the last byte, and then by nothing. There
+// is no header and no checksum.
 //
 // The decoder does not derive entries from the codes it reads: it feeds every byte it outputs through
 // the encoder's own matcher, so it grows exactly the encoder's dictionary, one code later.

@@ -8,12 +8,24 @@ namespace votrana {
 CodecResult CodecState::decompress(ByteSource& source, ByteSink& target)
 {
     resetCodec(source, target);
-    const CodecResult result = decodeStream();
+    CodecResult result = decodeStream();
+    if (result == CodecResult::done && !endsAfterEndCode()) {
+        result = reader_.failed() ? CodecResult::readError : CodecResult::damagedStream;
+    }
     const bool handedOver = handOverDecoded();
     if (result != CodecResult::done) {
         return result;
     }
     return handedOver ? CodecResult::done : CodecResult::writeError;
+}
+
+// Only the zero fill may follow the end code. An empty source is coded as eight 1 bits and then the
+// end code, 111111110, as the second code; reading takes the first nine 1 bits for the end code, so
+// the other eight bits, 11111110, must come before the fill.
+bool CodecState::endsAfterEndCode()
+{
+    const bool readFirst = readCounter_ == firstFreeCode;
+    return (!readFirst || reader_.readBits(8) == 0xFE) && reader_.onlyZeroFillFollows();
 }
 
 CodecResult CodecState::decodeStream()

@@ -2,12 +2,18 @@
 #include "key_table.h"
 #include "lzw_codec.h"
 #include "temp_folder.h"
+#include "temporary_file.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/wait.h>
 
 namespace votrana::testing {
@@ -30,15 +36,17 @@ std::string quoted(const std::string& text)
 
 class CliTest : public ::testing::Test {
 protected:
-    // Runs votrana in the folder with `locale` ("VARIABLE=value ...") as its only locale variables.
-    ToolRun runTool(const std::vector<std::string>& arguments, const std::string& locale = "")
+    // Runs votrana in the folder with `locale` ("VARIABLE=value ...") as its only locale variables;
+    // its standard output goes to `out`, a redirection, when one is given.
+    ToolRun runTool(const std::vector<std::string>& arguments, const std::string& locale = "",
+                    const std::string& out = "")
     {
         std::string command = "cd " + quoted(folder.path("")) + " && env -u LC_ALL -u LC_MESSAGES -u LANG " +
                               locale + " " + quoted(VOTRANA_BINARY);
         for (const std::string& argument : arguments) {
             command += " " + quoted(argument);
         }
-        command += " >" + quoted(outputs.path("out")) + " 2>" + quoted(outputs.path("err"));
+        command += (out.empty() ? " >" + quoted(outputs.path("out")) : " " + out) + " 2>" + quoted(outputs.path("err"));
         const int status = std::system(command.c_str());
         const auto text = [&](const char* name) {
             const Bytes bytes = readFile(outputs.path(name)).value_or(Bytes{});
@@ -47,8 +55,61 @@ protected:
         return ToolRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, text("out"), text("err")};
     }
 
+    // Starts votrana in the background; its output is not looked at.
+    pid_t startTool(const std::vector<std::string>& arguments)
+    {
+        std::vector<std::string> words{VOTRANA_BINARY};
+        words.insert(words.end(), arguments.begin(), arguments.end());
+        std::vector<char*> argv;
+        for (std::string& word : words) {
+            argv.push_back(word.data());
+        }
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        pid_t pid = -1;
+        EXPECT_EQ(posix_spawn(&pid, VOTRANA_BINARY, &actions, nullptr, argv.data(), environ), 0);
+        posix_spawn_file_actions_destroy(&actions);
+        return pid;
+    }
+
+    static int exitStatusOf(pid_t pid)
+    {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    bool anyTemporaryFile() const
+    {
+        for (const std::string& name : folder.names()) {
+            if (isTemporaryName(name)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     TempFolder folder;
     TempFolder outputs;
+};
+
+// Zeros, as many as asked, without holding them.
+class Zeros final : public ByteSource {
+public:
+    explicit Zeros(std::uint64_t count) : left_(count) {}
+    std::optional<std::size_t> read(std::span<std::uint8_t> buffer) override
+    {
+        const std::size_t count = static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), left_));
+        std::fill_n(buffer.begin(), count, std::uint8_t{0});
+        left_ -= count;
+        return count;
+    }
+
+private:
+    std::uint64_t left_;
 };
 
 TEST_F(CliTest, CodesAndDecodesSeveralFilesInOneCall)
@@ -103,6 +164,74 @@ TEST_F(CliTest, AnyFileThatFailsMakesTheStatus1)
     EXPECT_EQ(broken.status, 1);
     EXPECT_EQ(broken.err, "votrana: broken.___: Error: The coded file is damaged and cannot be decoded.\n");
     EXPECT_EQ(broken.out, "");
+}
+
+// A signal stops the work; the tool removes what it made, keeps every file of the user's, and says by
+// its exit status which signal stopped it.
+TEST_F(CliTest, AnInterruptedRunLeavesTheFilesAsTheyWere)
+{
+    Bytes identity(512);
+    for (std::size_t i = 0; i < identity.size(); ++i) {
+        identity[i] = static_cast<std::uint8_t>(i);
+    }
+    writeFile(folder.path("zeros.KEY"), identity);
+    // A small coded file that decodes to 256 MiB: long enough to be caught at work.
+    Zeros zeros(std::uint64_t{256} << 20);
+    MemorySink coded;
+    CodecState codec;
+    ASSERT_EQ(compressStream(codec, zeros, coded), CodecResult::done);
+    writeFile(folder.path("zeros.___"), coded.bytes());
+    writeFile(folder.path("zeros"), bytesOf("an earlier file"));
+    const std::vector<std::string> before = folder.names();
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        const pid_t tool = startTool({"decode", folder.path("zeros.___")});
+        while (!anyTemporaryFile()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        ::kill(tool, signal);
+        EXPECT_EQ(exitStatusOf(tool), 128 + signal);
+        EXPECT_EQ(folder.names(), before);
+        EXPECT_EQ(readFile(folder.path("zeros")), bytesOf("an earlier file"));
+        EXPECT_EQ(readFile(folder.path("zeros.___")), coded.bytes());
+    }
+}
+
+// Codings and decodings of the same names at the same time never split a coded file from its key and
+// never report a decoding that is not on disk.
+TEST_F(CliTest, ParallelRunsOnTheSameNames)
+{
+    Bytes source(3 << 20);
+    std::uint32_t state = 7;
+    for (std::uint8_t& byte : source) {
+        state = state * 1103515245 + 12345;
+        byte = static_cast<std::uint8_t>("votrana key file\n"[(state >> 16) % 17]);
+    }
+    writeFile(folder.path("report.txt"), source);
+    ASSERT_EQ(runTool({"code", "report.txt"}).status, 0);
+    for (int round = 0; round < 8; ++round) {
+        const pid_t first = startTool({"code", folder.path("report.txt")});
+        const pid_t second =
+            startTool({round % 2 == 0 ? "decode" : "code", folder.path(round % 2 == 0 ? "report_txt.___" : "report.txt")});
+        exitStatusOf(first);
+        exitStatusOf(second);
+        ASSERT_EQ(readFile(folder.path("report.txt")), source) << "round " << round;
+        ASSERT_EQ(folder.names(), (std::vector<std::string>{"report.txt", "report_txt.KEY", "report_txt.___"}));
+        const Bytes key = readFile(folder.path("report_txt.KEY")).value();
+        KeyTables tables;
+        loadKeyHalf(tables, key, KeyDirection::coding);
+        Bytes substituted = source;
+        substitute(substituted, tables.codingTable);
+        ASSERT_EQ(readFile(folder.path("report_txt.___")), compressBytes(substituted)) << "round " << round;
+    }
+}
+
+TEST_F(CliTest, AReportThatCannotBeWrittenIsAFailure)
+{
+    writeFile(folder.path("a.txt"), bytesOf("alpha"));
+    for (const char* out : {">/dev/full", ">&-"}) {
+        EXPECT_EQ(runTool({"code", "a.txt"}, "", out).status, 1) << out;
+        EXPECT_EQ(folder.names(), (std::vector<std::string>{"a.txt", "a_txt.KEY", "a_txt.___"}));
+    }
 }
 
 TEST_F(CliTest, SpeaksJapaneseWhenTheLocaleSaysSo)

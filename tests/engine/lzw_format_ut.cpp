@@ -12,8 +12,9 @@ using Bytes = std::vector<std::uint8_t>;
 
 struct FixedPoint {
     const char* name;
-    Bytes plain;
+    Bytes plain;  // for a stream no encoder writes, what it decodes to before it is found damaged
     Bytes coded;
+    CodecResult decodes = CodecResult::done;
 };
 
 std::vector<FixedPoint> fixedPoints()
@@ -26,6 +27,15 @@ std::vector<FixedPoint> fixedPoints()
         {"end code on a byte boundary gets a whole zero byte",
          Bytes(30, 0x61),
          {0x61, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xF3, 0xF7, 0x00}},
+        {"a fill bit set", {0x61, 0x62, 0x61, 0x62, 0x61, 0x62, 0x61, 0x62}, {0x61, 0x62, 0xFF, 0x7F, 0xD8, 0xBF, 0x41},
+         CodecResult::damagedStream},
+        {"no zero byte after a byte-aligned end code", Bytes(30, 0x61),
+         {0x61, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xF3, 0xF7}, CodecResult::damagedStream},
+        {"a byte after a byte-aligned end code that is not zero", Bytes(30, 0x61),
+         {0x61, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xF3, 0xF7, 0x01}, CodecResult::damagedStream},
+        {"an end code with nothing before it", {}, {0xFF, 0x80}, CodecResult::damagedStream},
+        {"a zero byte after the fill", {0x61}, {0x61, 0xFF, 0x00, 0x00}, CodecResult::damagedStream},
+        {"another byte after the fill", {0x61}, {0x61, 0xFF, 0x00, 0x61}, CodecResult::damagedStream},
     };
 }
 
@@ -33,11 +43,14 @@ TEST(LzwFormat, FixedPointsCodeAndDecodeExactly)
 {
     for (const auto& point : fixedPoints()) {
         SCOPED_TRACE(point.name);
-        EXPECT_EQ(compressBytes(point.plain), point.coded);
-        EXPECT_EQ(reference::compress(point.plain), point.coded);
+        if (point.decodes == CodecResult::done) {
+            EXPECT_EQ(compressBytes(point.plain), point.coded);
+            EXPECT_EQ(reference::compress(point.plain), point.coded);
+        }
         const auto decoded = decompressBytes(point.coded);
-        EXPECT_EQ(decoded.result, CodecResult::done);
+        EXPECT_EQ(decoded.result, point.decodes);
         EXPECT_EQ(decoded.bytes, point.plain);
+        EXPECT_EQ(reference::decompress(point.coded).result, point.decodes);
     }
 }
 

@@ -73,6 +73,11 @@ TEST(LzwRoundTrip, ChunkedStreamsGiveTheSameBytes)
         MemorySink plainSink;
         ASSERT_EQ(state->decompress(codedSource, plainSink), CodecResult::done);
         EXPECT_EQ(plainSink.bytes(), plain);
+
+        Bytes extended = coded;
+        extended.push_back(0x00);
+        testing::ChunkedSource extendedSource(extended, maxChunk, 13);
+        EXPECT_EQ(state->decompress(extendedSource, plainSink), CodecResult::damagedStream);
     }
 }
 

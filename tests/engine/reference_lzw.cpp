@@ -98,6 +98,26 @@ private:
         return (byte_ & mask_) != 0 ? 1 : 0;
     }
 
+    // The bits up to the end of the current byte, a whole byte if none is begun, must be zero and
+    // the last of the input. An end code read first is the empty input's eight 1 bits and the first
+    // bit of the end code written after them, whose other eight bits come before the fill.
+    bool zeroFillEndsInput()
+    {
+        if (readCounter_ == 257) {
+            for (const int expected : {1, 1, 1, 1, 1, 1, 1, 0}) {
+                if (readBit() != expected) {
+                    return false;
+                }
+            }
+        }
+        do {
+            if (readBit() != 0) {
+                return false;
+            }
+        } while (mask_ != 1);
+        return position_ == input_.size();
+    }
+
     int readCode()
     {
         if (++readCounter_ > 4096) {
@@ -230,7 +250,7 @@ private:
             if (byte == -1) {
                 byte = nextDecodedByte();
                 if (byte < 0) {
-                    damaged_ = byte == -2;
+                    damaged_ = byte == -2 || !zeroFillEndsInput();
                     return;
                 }
                 output_.push_back(static_cast<std::uint8_t>(byte));

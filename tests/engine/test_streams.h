@@ -26,7 +26,6 @@ public:
     {
         if (++reads_ == failAt_) {
             failed_ = true;
-            failedBeforeEnd_ = position_ < bytes_.size();
             return std::nullopt;
         }
         const std::size_t wanted = std::uniform_int_distribution<std::size_t>(1, maxChunk_)(random_);
@@ -37,13 +36,11 @@ public:
     }
 
     bool failed() const { return failed_; }
-    bool failedBeforeEnd() const { return failedBeforeEnd_; }
 
 private:
     std::span<const std::uint8_t> bytes_;
     std::size_t maxChunk_;
     bool failed_ = false;
-    bool failedBeforeEnd_ = false;
     std::mt19937 random_;
     std::size_t failAt_;
     std::size_t reads_ = 0;

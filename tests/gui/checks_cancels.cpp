@@ -1,6 +1,6 @@
 // Cancelling: the open-file dialog of either command (nothing written, no message, the button's area
 // repainted), and the key-file dialog of Decoding by Cancel or by its close box (the coded file back under
-// its name, no "!!" or "!!!" file, no decoded file).
+// its name, no temporary file, no decoded file).
 #include "checks.h"
 #include "dialogs.h"
 #include "files.h"
@@ -85,7 +85,7 @@ void cancelKeyDialogOfDecoding(const Context& context, Program& program, const s
     report().check(ended, cat(step, " ends the dialog"));
     expectNoMessage(program, step);
     report().check(folderNames(folder) == before && readFile(coded) == codedBytes,
-                   cat(step, ": the coded file is back under its name, unchanged; no \"!!\", \"!!!\" or decoded file"),
+                   cat(step, ": the coded file is unchanged under its name; no temporary or decoded file"),
                    describe(folderNames(folder)));
 }
 

@@ -1,7 +1,7 @@
 // The refusals, each with its text, caption and icon, and what it leaves on disk: the program's own file,
 // a missing file, user's key files that are not key files, a key for Coding only used to decode, a missing
-// application's key, a damaged coded file, a coded file whose "!!" name is taken, a folder in the decoded
-// file's place, and a folder where nothing can be written.
+// application's key, damaged coded files, a read-only key file in the new key's place, a folder in the
+// decoded file's place, and a folder where nothing can be written.
 #include "checks.h"
 #include "dialogs.h"
 #include "files.h"
@@ -152,7 +152,7 @@ void refuseKeyForCodingOnly(const Context& context, Program& program, const std:
     if (runDecoding(context, program, step, coded, {KeyChoice::Way::unchanged, {}})) {
         expectMessage(program, step, errorMessage(context, context.texts->incorrectKeyFile));
     }
-    checkUnchanged(before, step, "the coded file is back and unchanged; no decoded, \"!!\" or \"!!!\" file");
+    checkUnchanged(before, step, "the coded file is unchanged; no decoded or temporary file");
 }
 
 void refuseMissingApplicationKey(const Context& context, Program& program, const std::wstring& folder)
@@ -170,7 +170,7 @@ void refuseMissingApplicationKey(const Context& context, Program& program, const
         expectMessage(program, step, errorMessage(context, context.texts->defaultKeyFileNotFound),
                       "refusal-no-application-key");
     }
-    checkUnchanged(before, step, "the coded file is back and unchanged; no decoded, \"!!\" or \"!!!\" file");
+    checkUnchanged(before, step, "the coded file is unchanged; no decoded or temporary file");
 }
 
 void refuseDamagedFiles(const Context& context, Program& program, const std::wstring& folder)
@@ -186,8 +186,12 @@ void refuseDamagedFiles(const Context& context, Program& program, const std::wst
     writeFile(coded, Bytes(whole->begin(), whole->begin() + static_cast<std::ptrdiff_t>(whole->size() / 2)));
     // Zero bytes: literal codes, and the end code never comes.
     writeFile(folder + L"\\zeros_bin.___", Bytes(4000, 0x00));
+    // A whole stream with a byte after it.
+    Bytes appended = *whole;
+    appended.push_back(0x00);
+    writeFile(folder + L"\\appended_bin.___", appended);
     const Snapshot before = snapshot(folder);
-    for (const std::wstring& damaged : {coded, folder + L"\\zeros_bin.___"}) {
+    for (const std::wstring& damaged : {coded, folder + L"\\zeros_bin.___", folder + L"\\appended_bin.___"}) {
         const std::string step = cat("Decoding the damaged ", utf8(damaged.substr(damaged.find_last_of(L'\\') + 1)));
         // The program's own words: no wording is given for a damaged file.
         if (chooseFileToDecode(context, program, step, damaged)) {
@@ -195,26 +199,25 @@ void refuseDamagedFiles(const Context& context, Program& program, const std::wst
                           damaged == coded ? "refusal-damaged" : "");
         }
     }
-    checkUnchanged(before, "damaged coded files", "the coded files are unchanged; no decoded, \"!!\" or \"!!!\" file");
+    checkUnchanged(before, "damaged coded files", "the coded files are unchanged; no decoded or temporary file");
 }
 
-void refuseTakenHoldName(const Context& context, Program& program, const std::wstring& folder)
+void refuseReadOnlyKey(const Context& context, Program& program, const std::wstring& folder)
 {
     const std::wstring source = folder + L"\\held.txt";
-    const std::wstring coded = codedNameOf(source);
+    const std::wstring key = keyNameOf(codedNameOf(source));
     if (!codeForLater(context, program, source, {KeyChoice::Way::applicationKey, {}})) {
         return;
     }
-    DeleteFileW(source.c_str());
-    writeFile(withoutLast(coded, 3) + L"!!", Bytes(10, 0x21));
+    SetFileAttributesW(key.c_str(), FILE_ATTRIBUTE_READONLY);
     const Snapshot before = snapshot(folder);
-    const std::string step = "Decoding a coded file whose \"!!\" name is taken";
-    // The program's own words: no wording is given for this case.
-    if (chooseFileToDecode(context, program, step, coded)) {
-        expectMessage(program, step, errorMessage(context, context.programTexts->cannotRenameCodedFile),
-                      "refusal-hold-name-taken");
+    const std::string step = "Coding again where the key file is read-only";
+    if (runCoding(context, program, step, source, {KeyChoice::Way::applicationKey, {}})) {
+        expectMessage(program, step, errorMessage(context, context.texts->cannotCreateKeyFile),
+                      "refusal-read-only-key");
     }
-    checkUnchanged(before, step, "the coded file survives unchanged, and so does the \"!!\" file; no \"!!!\" file");
+    checkUnchanged(before, step, "the earlier coded file and key file are unchanged; no temporary file");
+    SetFileAttributesW(key.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 void refuseFolderInTheWay(const Context& context, Program& program, const std::wstring& folder)
@@ -231,7 +234,7 @@ void refuseFolderInTheWay(const Context& context, Program& program, const std::w
     if (runDecoding(context, program, step, coded, {KeyChoice::Way::applicationKey, {}})) {
         expectMessage(program, step, errorMessage(context, context.texts->cannotCreateDecodedFile));
     }
-    checkUnchanged(before, step, "the coded file is back and unchanged; no \"!!\" or \"!!!\" file");
+    checkUnchanged(before, step, "the coded file is unchanged; no temporary file");
 }
 
 void refuseLockedFolder(const Context& context, Program& program)
@@ -297,7 +300,7 @@ void checkRefusals(Context& context)
     refuseKeyForCodingOnly(context, *program, folder);
     refuseMissingApplicationKey(context, *program, folder);
     refuseDamagedFiles(context, *program, folder);
-    refuseTakenHoldName(context, *program, folder);
+    refuseReadOnlyKey(context, *program, folder);
     refuseFolderInTheWay(context, *program, folder);
     refuseLockedFolder(context, *program);
     endProgram(program);
