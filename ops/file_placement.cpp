@@ -43,9 +43,9 @@ std::optional<std::size_t> placeGroup(Machine& machine, const std::string& folde
                                       std::span<const Placement> placements)
 {
     std::vector<SetAside> asides;
-    // Set aside from the last to the first, and move in from the first to the last: until the group
-    // is whole, its first members never stand beside an earlier one of a later member.
-    for (std::size_t i = placements.size(); i-- > 0;) {
+    // Every earlier file leaves before any new one comes, so no new file ever stands beside an
+    // earlier member of its group.
+    for (std::size_t i = 0; i < placements.size(); ++i) {
         const std::string& finalPath = placements[i].finalPath;
         if (!machine.exists(finalPath)) {
             continue;
@@ -59,6 +59,7 @@ std::optional<std::size_t> placeGroup(Machine& machine, const std::string& folde
     }
     for (std::size_t i = 0; i < placements.size(); ++i) {
         if (!machine.rename(placements[i].file.path(), placements[i].finalPath)) {
+            // The new files that came go back to their temporary names, to be removed with them.
             for (std::size_t j = i; j-- > 0;) {
                 machine.rename(placements[j].finalPath, placements[j].file.path());
             }

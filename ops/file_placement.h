@@ -33,8 +33,8 @@ bool replacesAnyFile(Machine& machine, std::span<const Placement> placements);
 
 // Moves every file of `placements` to its final name, all in one folder, the caller holding its lock
 // and having finished the files. A single file replaces the earlier one in one step; a group sets the
-// earlier files aside, moves the new ones in, in order, and removes the earlier ones only once every
-// new name is durable. On failure whatever was moved is put back and the index of the placement that
+// earlier files aside, moves the new ones in, and removes the earlier ones only once every new name
+// is durable. On failure whatever was moved is put back and the index of the placement that
 // failed is returned.
 std::optional<std::size_t> placeFiles(Machine& machine, const std::string& folder,
                                       std::span<const Placement> placements);

@@ -23,11 +23,17 @@ public:
             }
             return false;
         }
+        noteUnsynced(true);
         return file_->write(bytes);
     }
     bool seek(std::uint64_t offset) override { return !machine_.failsNow() && file_->seek(offset); }
     std::optional<std::uint64_t> size() override { return machine_.failsNow() ? std::nullopt : file_->size(); }
-    bool sync() override { return !machine_.failsNow() && file_->sync(); }
+    bool sync() override
+    {
+        const bool synced = !machine_.failsNow() && file_->sync();
+        noteUnsynced(!synced);
+        return synced;
+    }
     std::optional<FileIdentity> identity() override { return file_->identity(); }
     bool setPermissions(std::uint32_t bits) override { return !machine_.failsNow() && file_->setPermissions(bits); }
     // The system closes the files of a killed process too; what was written stays.
@@ -38,6 +44,18 @@ public:
     }
 
 private:
+    void noteUnsynced(bool unsynced)
+    {
+        if (const std::optional<FileIdentity> identity = file_->identity()) {
+            const std::pair key{identity->device, identity->node};
+            if (unsynced) {
+                machine_.unsynced.insert(key);
+            } else {
+                machine_.unsynced.erase(key);
+            }
+        }
+    }
+
     FaultyMachine& machine_;
     std::unique_ptr<File> file_;
 };

@@ -14,7 +14,9 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
+#include <utility>
 
 namespace votrana::testing {
 
@@ -37,6 +39,8 @@ public:
     std::uint64_t operations = 0;
     std::uint64_t writes = 0;
     bool failed = false;
+    // Files written since they were last synced, by device and node: a power loss may empty them.
+    std::set<std::pair<std::uint64_t, std::uint64_t>> unsynced;
     // Refuses an operation ("open", "create", "remove", "rename", "replace") on a path.
     std::function<bool(std::string_view operation, const std::string& path)> refuse;
 
