@@ -14,7 +14,8 @@ const CliTexts& cliTextsFor(bool japanese)
                  "decode  decodes each coded FILE beside it (report_txt.___ gives report.txt) with the\n"
                  "        key file beside it (report_txt.KEY), or with KEYFILE.\n"
                  "\n"
-                 "Exit status: 0 when every FILE was done, 1 when any was not, 2 for a wrong command line.\n",
+                 "Exit status: 0 when every FILE was done, 1 when any was not, 2 for a wrong command line,\n"
+                 "128+N when signal N stopped it.\n",
         .tryHelp = "Try 'votrana --help'.",
         .noCommand = "no command given",
         .unknownCommand = "unknown command: ",
@@ -37,7 +38,8 @@ const CliTexts& cliTextsFor(bool japanese)
             "decode  各暗号化ファイル FILE を同じディレクトリのキー・ファイル (report_txt.KEY)、\n"
             "        または KEYFILE で復号化します (report_txt.___ から report.txt).\n"
             "\n"
-            "終了ステータス: すべての FILE が完了すれば 0、そうでなければ 1、コマンド・ラインの誤りは 2.\n",
+            "終了ステータス: すべての FILE が完了すれば 0、そうでなければ 1、コマンド・ラインの誤りは 2、\n"
+            "シグナル N で止めたときは 128+N.\n",
         .tryHelp = "'votrana --help' を参照してください.",
         .noCommand = "コマンドがありません.",
         .unknownCommand = "不明なコマンド: ",

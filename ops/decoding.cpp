@@ -154,15 +154,13 @@ bool DecodingCommand::substitute(File& data, std::uint64_t length)
     ProgressMeter progress(person_, WorkStage::decoding, length);
     FileSource source(data, progress, &state_.keyTables.inverseTable);
     std::vector<std::uint8_t> block(substitutionBlockSize);
-    std::uint64_t offset = 0;
     bool substituted = data.seek(0);
-    while (substituted) {
+    for (std::uint64_t offset = 0; substituted;) {
         const std::optional<std::size_t> count = source.read(block);
-        if (!count || (*count > 0 && (!data.seek(offset) || !data.write(std::span(block).first(*count))))) {
-            substituted = false;
-        } else if (*count == 0) {
+        if (count == 0u) {
             break;
         }
+        substituted = count && data.seek(offset) && data.write(std::span(block).first(*count));
         offset += count.value_or(0);
     }
     person_.setCursor(Cursor::arrow);

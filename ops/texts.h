@@ -46,7 +46,6 @@ struct Texts {
     std::string_view incorrectKeyFile;
     std::string_view cannotCreateCodedFile;
     std::string_view compressionFailed;
-    std::string_view cannotOpenDecodedFile;
     std::string_view cannotCreateDecodedFile;
     // The target of a decompression cannot be created.
     std::string_view cannotCreateDecompressedFile;
