@@ -185,7 +185,9 @@ TEST_F(CliTest, AnInterruptedRunLeavesTheFilesAsTheyWere)
     const std::vector<std::string> before = folder.names();
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
         const pid_t tool = startTool({"decode", folder.path("zeros.___")});
+        int status = 0;
         while (!anyTemporaryFile()) {
+            ASSERT_EQ(::waitpid(tool, &status, WNOHANG), 0) << "the tool ended before it was caught at work";
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
         ::kill(tool, signal);

@@ -221,5 +221,22 @@ TEST_F(FaultInjectionTest, DecodingKeepsTheCodedFileAndAnyFileOfTheDecodedName)
         });
 }
 
+// A stop that the person asks for ends a command at the next block, silently, as a refusal does.
+TEST_F(FaultInjectionTest, AStopLeavesTheFilesAsTheyWere)
+{
+    writeFile(folder.path("report.txt"), source);
+    code("report.txt");
+    for (const bool decoding : {false, true}) {
+        writeFile(folder.path("report.txt"), decoding ? bytesOf("an older report") : source);
+        const Files before = filesNow();
+        person = ScriptedPerson();
+        person.stopAtProgressReport = 1;
+        decoding ? decode("report_txt.___") : code("report.txt");
+        EXPECT_TRUE(person.messages.empty());
+        EXPECT_EQ(person.progressReports, 1);
+        EXPECT_EQ(filesNow(), before);
+    }
+}
+
 }  // namespace
 }  // namespace votrana::testing
