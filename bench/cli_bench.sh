@@ -2,7 +2,9 @@
 # Measures the whole `votrana code` and `votrana decode` of a 1 GiB text file (the codec benchmark's
 # text corpus, repeated) against `gzip -1 -c FILE > OUT` and `gzip -dc FILE.gz > OUT` of the same file,
 # in the same run: wall time and peak resident memory from /usr/bin/time -v, best of VOTRANA_BENCH_REPEATS
-# runs (default 3). The decoded file is compared with the original.
+# runs (default 3). Each command runs once making new files and once replacing the files of an earlier
+# run (which it flushes to the disk first). VOTRANA_BASELINE=/path/to/votrana adds the rows of another
+# build, for a before-and-after in one run. The decoded file is compared with the original.
 #   bench/cli_bench.sh [BYTES]     (default 1073741824)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -30,11 +32,14 @@ if [[ ! -f $plain || $(stat -c %s "$plain") -ne $size ]]; then
     )
 fi
 
-# Runs a command `repeats` times; prints the best wall time in seconds and the largest peak RSS in KiB.
+# Runs a command `repeats` times, each after the untimed command `prepare`; prints the best wall time in
+# seconds and the largest peak RSS in KiB.
 measure() {
-    local best="" peak=0 run log
+    local prepare=$1 best="" peak=0 run log
+    shift
     log=$(mktemp)
     for ((run = 0; run < repeats; run++)); do
+        $prepare
         /usr/bin/time -v -o "$log" "$@" >/dev/null
         local seconds rss
         seconds=$(awk -F': ' '/Elapsed \(wall clock\)/ {
@@ -52,26 +57,56 @@ sh_gzip_decode() { gzip -dc "$work/code/text.txt.gz" >"$work/decode/gunzipped.tx
 export -f sh_gzip_code sh_gzip_decode
 export plain work
 
+none() { :; }
+fresh_code() { rm -f "$work/code/text_txt.___" "$work/code/text_txt.KEY"; }
+fresh_decode() { rm -f "$work/decode/text.txt"; }
+
+# The rows of one build of votrana: code and decode, making new files and replacing earlier ones.
+measure_votrana() {
+    local tool=$1
+    read -r new_code_s new_code_kb < <(measure fresh_code "$tool" code "$plain")
+    read -r code_s code_kb < <(measure none "$tool" code "$plain")
+    cp "$work/code/text_txt.___" "$work/code/text_txt.KEY" "$work/decode/"
+    read -r new_decode_s new_decode_kb < <(measure fresh_decode "$tool" decode "$work/decode/text_txt.___")
+    read -r decode_s decode_kb < <(measure none "$tool" decode "$work/decode/text_txt.___")
+    cmp "$plain" "$work/decode/text.txt"
+}
+
 cat "$plain" >/dev/null
-read -r code_s code_kb < <(measure "$votrana" code "$plain")
-cp "$work/code/text_txt.___" "$work/code/text_txt.KEY" "$work/decode/"
-read -r gzip_s gzip_kb < <(measure bash -c sh_gzip_code)
-read -r decode_s decode_kb < <(measure "$votrana" decode "$work/decode/text_txt.___")
-read -r gunzip_s gunzip_kb < <(measure bash -c sh_gzip_decode)
+if [[ -n ${VOTRANA_BASELINE:-} ]]; then
+    measure_votrana "$VOTRANA_BASELINE"
+    baseline=("$new_code_s" "$new_code_kb" "$code_s" "$code_kb" "$new_decode_s" "$new_decode_kb" "$decode_s"
+        "$decode_kb")
+fi
+measure_votrana "$votrana"
+read -r gzip_s gzip_kb < <(measure none bash -c sh_gzip_code)
+read -r gunzip_s gunzip_kb < <(measure none bash -c sh_gzip_decode)
 
 cmp "$plain" "$work/decode/text.txt"
 coded_size=$(stat -c %s "$work/code/text_txt.___")
 gzip_size=$(stat -c %s "$work/code/text.txt.gz")
 
 rate() { awk -v bytes="$size" -v s="$1" 'BEGIN { printf "%.0f", (s > 0 ? bytes / 1e6 / s : 0) }'; }
-row="%-22s %9s %9s %12s\n"
+row="%-34s %9s %9s %12s %10s\n"
 echo
-echo "$size bytes of text, best of $repeats runs; MB/s of plain bytes; peak RSS of the process"
+echo "$size bytes of text, best of $repeats runs; MB/s of plain bytes; peak RSS of the process;"
+echo "the last column is the time against gzip's"
 # shellcheck disable=SC2059 # one format for the header and the rows
-printf "$row" "" "seconds" "MB/s" "peak RSS KiB"
-printf "$row" "votrana code" "$code_s" "$(rate "$code_s")" "$code_kb"
-printf "$row" "gzip -1 -c FILE > OUT" "$gzip_s" "$(rate "$gzip_s")" "$gzip_kb"
-printf "$row" "votrana decode" "$decode_s" "$(rate "$decode_s")" "$decode_kb"
-printf "$row" "gzip -dc FILE > OUT" "$gunzip_s" "$(rate "$gunzip_s")" "$gunzip_kb"
+printf "$row" "" "seconds" "MB/s" "peak RSS KiB" "/ gzip"
+against() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
+print_votrana() {
+    local name=$1
+    printf "$row" "$name code, new files" "$2" "$(rate "$2")" "$3" "$(against "$2" "$gzip_s")"
+    printf "$row" "$name code, replacing" "$4" "$(rate "$4")" "$5" "$(against "$4" "$gzip_s")"
+    printf "$row" "$name decode, new file" "$6" "$(rate "$6")" "$7" "$(against "$6" "$gunzip_s")"
+    printf "$row" "$name decode, replacing" "$8" "$(rate "$8")" "$9" "$(against "$8" "$gunzip_s")"
+}
+if [[ -n ${VOTRANA_BASELINE:-} ]]; then
+    print_votrana "baseline" "${baseline[@]}"
+fi
+print_votrana "votrana" "$new_code_s" "$new_code_kb" "$code_s" "$code_kb" "$new_decode_s" "$new_decode_kb" \
+    "$decode_s" "$decode_kb"
+printf "$row" "gzip -1 -c FILE > OUT" "$gzip_s" "$(rate "$gzip_s")" "$gzip_kb" "1.00"
+printf "$row" "gzip -dc FILE > OUT" "$gunzip_s" "$(rate "$gunzip_s")" "$gunzip_kb" "1.00"
 echo "coded size / plain: $(awk -v a="$coded_size" -v b="$size" 'BEGIN { printf "%.3f", a / b }')," \
     "gzip -1: $(awk -v a="$gzip_size" -v b="$size" 'BEGIN { printf "%.3f", a / b }')"
