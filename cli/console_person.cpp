@@ -16,8 +16,7 @@ void ConsolePerson::prepare(std::string argument, std::string path, std::optiona
     argument_ = std::move(argument);
     path_ = std::move(path);
     keyFile_ = std::move(keyFile);
-    reportedSuccess_ = false;
-    reportedProblem_ = false;
+    reportLost_ = false;
     shownPercent_ = -1;
 }
 
@@ -26,10 +25,9 @@ void ConsolePerson::showMessage(const Message& message)
     clearProgress();
     if (message.icon == MessageIcon::information) {
         out_ << message.text << '\n' << std::flush;
-        reportedSuccess_ = out_.good();
+        reportLost_ = !out_.good();
         return;
     }
-    reportedProblem_ = true;
     err_ << "votrana: " << argument_ << ": " << message.caption << ": " << message.text << '\n' << std::flush;
 }
 

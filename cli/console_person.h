@@ -24,8 +24,8 @@ public:
     // The answers for the next command: `path` in place of the open-file dialog, and OK in the key-file
     // dialog with the user's `keyFile` when there is one, else the application's key.
     void prepare(std::string argument, std::string path, std::optional<std::string> keyFile);
-    // True when the last command ended with its report of success, written out, and nothing went wrong.
-    bool succeeded() const { return reportedSuccess_ && !reportedProblem_; }
+    // True when the report of success of the last command could not be written.
+    bool reportLost() const { return reportLost_; }
 
     void showMessage(const Message& message) override;
     FileDialogAnswer chooseFile(const FileDialogRequest& request) override;
@@ -46,8 +46,7 @@ private:
     std::string argument_;
     std::string path_;
     std::optional<std::string> keyFile_;
-    bool reportedSuccess_ = false;
-    bool reportedProblem_ = false;
+    bool reportLost_ = false;
     int shownPercent_ = -1;
 };
 

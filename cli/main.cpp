@@ -48,12 +48,10 @@ int runCommand(const votrana::CommandLine& line, const votrana::CliTexts& texts,
             break;
         }
         person.prepare(file, absolutePath(file), keyFile);
-        if (line.action == votrana::CommandLine::Action::code) {
-            votrana::runCoding(platform, state);
-        } else {
-            votrana::runDecoding(platform, state);
-        }
-        if (!person.succeeded()) {
+        const votrana::CommandOutcome outcome = line.action == votrana::CommandLine::Action::code
+                                                    ? votrana::runCoding(platform, state)
+                                                    : votrana::runDecoding(platform, state);
+        if (outcome != votrana::CommandOutcome::done || person.reportLost()) {
             status = 1;
         }
     }

@@ -1,14 +1,12 @@
 #include "decoding.h"
 
 #include "codec_files.h"
-#include "command_context.h"
+#include "command.h"
 #include "disk_checks.h"
-#include "file_choice.h"
 #include "file_names.h"
 #include "file_placement.h"
 #include "file_streams.h"
 #include "key_file_loading.h"
-#include "notifier.h"
 #include "temporary_file.h"
 
 #include <vector>
@@ -22,22 +20,21 @@ constexpr std::size_t substitutionBlockSize = std::size_t{1} << 20;
 
 // The coded file and the key file are only read. The decoded bytes grow in a temporary file of the
 // command's own, which takes the decoded file's name in one step at the end.
-class DecodingCommand : private CommandContext {
+class DecodingCommand : public Command {
 public:
-    using CommandContext::CommandContext;
+    using Command::Command;
 
-    void run();
+    CommandOutcome run();
 
 private:
-    bool chooseCodedFile();
     bool decompress();
-    bool findKeyFile();
-    bool loadKey();
+    bool loadChosenKey();
     bool checkDecodedFile(std::uint64_t& length);
     bool substitute(File& data, std::uint64_t length);
     bool putInPlace();
     bool codedFileAndKeyUnchanged();
 
+    std::string codedFilePath_;
     std::string folder_;
     std::optional<FileIdentity> codedFileIdentity_;
     std::unique_ptr<TemporaryFile> data_;
@@ -45,83 +42,54 @@ private:
     std::string decodedFilePath_;
 };
 
-void DecodingCommand::run()
+CommandOutcome DecodingCommand::run()
 {
-    state_.operationMode = KeyDirection::decoding;
-    if (!chooseCodedFile()) {
-        return;
+    std::optional<std::string> path = chooseFile(
+        {texts_.decodeFileTitle, texts_.codedFilesFilter, texts_.codedFilesPattern}, CommandButton::decoding);
+    if (!path) {
+        return outcome_;
     }
-    if (!machine_.exists(state_.selectedFilePath)) {
-        notifier_.error(texts_.noAssignedFile);
-        return;
+    codedFilePath_ = std::move(*path);
+    if (!machine_.exists(codedFilePath_)) {
+        refuse(texts_.noAssignedFile);
+        return outcome_;
     }
     std::uint64_t length = 0;
-    if (!decompress() || !askForKeyFile(person_, state_.keyFileChoice, notifier_) || !findKeyFile() ||
-        !loadKey() || !checkDecodedFile(length) || !substitute(data_->file(), length) || !putInPlace()) {
-        return;
+    if (!decompress() || !askForKeyFile() || !loadChosenKey() || !checkDecodedFile(length) ||
+        !substitute(data_->file(), length) || !putInPlace()) {
+        return outcome_;
     }
     notifier_.information(std::string(texts_.decodingDone) + decodedFilePath_ +
                           std::string(texts_.keyFileLabel) + decodingKeyPath_);
-}
-
-bool DecodingCommand::chooseCodedFile()
-{
-    state_.selectedFilePath.clear();
-    std::optional<std::string> path = askForFile(
-        person_, notifier_, {texts_.decodeFileTitle, texts_.codedFilesFilter, texts_.codedFilesPattern},
-        CommandButton::decoding);
-    if (!path) {
-        return false;
-    }
-    state_.selectedFilePath = std::move(*path);
-    return true;
+    return CommandOutcome::done;
 }
 
 // A damaged coded file is refused here, before the person is asked for a key.
 bool DecodingCommand::decompress()
 {
-    const std::string& codedPath = state_.selectedFilePath;
-    const std::unique_ptr<File> coded = machine_.openForReading(codedPath);
+    const std::unique_ptr<File> coded = machine_.openForReading(codedFilePath_);
     if (!coded) {
-        notifier_.error(texts_.cannotOpenAssignedFile);
-        return false;
+        return refuse(texts_.cannotOpenAssignedFile);
     }
     codedFileIdentity_ = coded->identity();
-    folder_ = std::string(splitPath(codedPath, style_).folder);
+    folder_ = std::string(splitPath(codedFilePath_, style_).folder);
     data_ = TemporaryFile::create(machine_, folder_);
     if (!data_) {
-        notifier_.error(texts_.cannotCreateDecompressedFile);
-        return false;
+        return refuse(texts_.cannotCreateDecompressedFile);
     }
     const CodecRun run = decompressInto(person_, notifier_, *state_.codecState, *coded, data_->file());
     if (run == CodecRun::done && (!coded->close() || !codedFileIdentity_)) {
-        notifier_.error(texts_.readWriteFailed);
-        return false;
+        return fail(texts_.readWriteFailed);
     }
-    return run == CodecRun::done;
+    return run == CodecRun::done || (run == CodecRun::failed && failed());
 }
 
-bool DecodingCommand::findKeyFile()
+bool DecodingCommand::loadChosenKey()
 {
     const KeyFileChoice& choice = state_.keyFileChoice;
-    decodingKeyPath_ =
-        choice.useUserKey ? choice.keyFilePath : defaultKeyPathFor(state_.selectedFilePath, style_);
-    if (!machine_.exists(decodingKeyPath_)) {
-        notifier_.error(choice.useUserKey ? texts_.userKeyFileNotFound : texts_.defaultKeyFileNotFound);
-        return false;
-    }
-    return true;
-}
-
-bool DecodingCommand::loadKey()
-{
-    const KeyFileLoading loading =
-        loadKeyFile(machine_, decodingKeyPath_, KeyDirection::decoding, state_.keyTables);
-    if (loading != KeyFileLoading::loaded) {
-        notifier_.error(keyFileFailureText(texts_, loading));
-        return false;
-    }
-    return true;
+    decodingKeyPath_ = choice.useUserKey ? choice.keyFilePath : defaultKeyPathFor(codedFilePath_, style_);
+    return loadKey(decodingKeyPath_, KeyDirection::decoding,
+                            choice.useUserKey ? texts_.userKeyFileNotFound : texts_.defaultKeyFileNotFound);
 }
 
 // The checks after the key, in their order: room on the disk, then a name the decoded file may take.
@@ -129,18 +97,15 @@ bool DecodingCommand::checkDecodedFile(std::uint64_t& length)
 {
     const std::optional<std::uint64_t> size = data_->file().size();
     if (!size) {
-        notifier_.error(texts_.readWriteFailed);
-        return false;
+        return fail(texts_.readWriteFailed);
     }
-    if (!hasEnoughFreeSpace(machine_, machine_.driveRoot(state_.selectedFilePath), *size)) {
-        notifier_.warning(texts_.notEnoughFreeSpace);
-        return false;
+    if (!hasEnoughFreeSpace(machine_, machine_.driveRoot(codedFilePath_), *size)) {
+        return refuseWithWarning(texts_.notEnoughFreeSpace);
     }
-    const std::optional<std::string> decodedFilePath = decodedFilePathFor(state_.selectedFilePath, style_);
+    const std::optional<std::string> decodedFilePath = decodedFilePathFor(codedFilePath_, style_);
     if (!decodedFilePath || !machine_.mayReplace(*decodedFilePath) ||
         isSameFile(machine_, *decodedFilePath, decodingKeyPath_)) {
-        notifier_.error(texts_.cannotCreateDecodedFile);
-        return false;
+        return refuse(texts_.cannotCreateDecodedFile);
     }
     decodedFilePath_ = *decodedFilePath;
     length = *size;
@@ -164,13 +129,7 @@ bool DecodingCommand::substitute(File& data, std::uint64_t length)
         offset += count.value_or(0);
     }
     person_.setCursor(Cursor::arrow);
-    if (source.stopped()) {
-        return false;
-    }
-    if (!substituted) {
-        notifier_.error(texts_.readWriteFailed);
-    }
-    return substituted;
+    return substituted || (!source.stopped() && fail(texts_.readWriteFailed));
 }
 
 // Gives the decoded bytes the decoded file's name, in place of a file of that name, while no other
@@ -182,26 +141,19 @@ bool DecodingCommand::putInPlace()
     }
     const std::unique_ptr<FolderLock> lock = machine_.lockFolder(folder_);
     if (!codedFileAndKeyUnchanged()) {
-        notifier_.error(texts_.readWriteFailed);
-        return false;
+        return fail(texts_.readWriteFailed);
     }
     if (!machine_.mayReplace(decodedFilePath_) || isSameFile(machine_, decodedFilePath_, decodingKeyPath_)) {
-        notifier_.error(texts_.cannotCreateDecodedFile);
-        return false;
+        return refuse(texts_.cannotCreateDecodedFile);
     }
     const Placement placement{*data_, decodedFilePath_};
-    const bool finished = setPermissionsFor(machine_, data_->file(), machine_.permissions(state_.selectedFilePath),
-                                            decodedFilePath_) &&
-                          data_->finish(replacesAnyFile(machine_, {&placement, 1}));
+    const bool finished =
+        setPermissionsFor(machine_, data_->file(), machine_.permissions(codedFilePath_), decodedFilePath_) &&
+        data_->finish(replacesAnyFile(machine_, {&placement, 1}));
     if (!finished) {
-        notifier_.error(texts_.readWriteFailed);
-        return false;
+        return fail(texts_.readWriteFailed);
     }
-    if (placeFiles(machine_, folder_, {&placement, 1})) {
-        notifier_.error(texts_.cannotCreateDecodedFile);
-        return false;
-    }
-    return true;
+    return !placeFiles(machine_, folder_, {&placement, 1}) || fail(texts_.cannotCreateDecodedFile);
 }
 
 // Another run may have coded anew while this one worked: the decoded bytes are then of an earlier
@@ -209,16 +161,16 @@ bool DecodingCommand::putInPlace()
 bool DecodingCommand::codedFileAndKeyUnchanged()
 {
     KeyTables keyNow;
-    return machine_.identity(state_.selectedFilePath) == codedFileIdentity_ &&
+    return machine_.identity(codedFilePath_) == codedFileIdentity_ &&
            loadKeyFile(machine_, decodingKeyPath_, KeyDirection::decoding, keyNow) == KeyFileLoading::loaded &&
            keyNow.inverseTable == state_.keyTables.inverseTable;
 }
 
 }  // namespace
 
-void runDecoding(Platform& platform, OperationsState& state)
+CommandOutcome runDecoding(Platform& platform, OperationsState& state)
 {
-    DecodingCommand(platform, state).run();
+    return DecodingCommand(platform, state).run();
 }
 
 }  // namespace votrana

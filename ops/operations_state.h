@@ -17,9 +17,6 @@ struct OperationsState {
     std::string programPath;
     KeyFileChoice keyFileChoice;
     KeyTables keyTables;
-    // Which half of a key file the running command uses; it stays after the command.
-    KeyDirection operationMode = KeyDirection::coding;
-    std::string selectedFilePath;
     // Large: made once, reused by every compression and decompression.
     std::unique_ptr<CodecState> codecState = std::make_unique<CodecState>();
 };

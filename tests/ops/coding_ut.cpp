@@ -24,12 +24,14 @@ protected:
     {
         person.choose(folder.path("report.txt"));
         person.useUserKey(keyPath);
-        runCoding(platform, state);
+        outcome = runCoding(platform, state);
     }
 
     // The command stopped with `message` alone and wrote nothing.
-    void expectRefusal(const Message& message, const Names& names = {"report.txt"})
+    void expectRefusal(const Message& message, const Names& names = {"report.txt"},
+                       CommandOutcome expected = CommandOutcome::refused)
     {
+        EXPECT_EQ(outcome, expected);
         EXPECT_EQ(person.messages, std::vector<Message>{message});
         EXPECT_EQ(folder.names(), names);
         EXPECT_EQ(readFile(folder.path("report.txt")), source);
@@ -126,7 +128,7 @@ TEST_P(CodingTest, RefusesBeforeTheKeyFileDialog)
     const auto refusal = [&](const std::string& chosen) {
         person.messages.clear();
         person.choose(chosen);
-        runCoding(platform, state);
+        outcome = runCoding(platform, state);
         EXPECT_EQ(person.keyDialogs, 0);
         return person.messages;
     };
@@ -151,13 +153,14 @@ TEST_P(CodingTest, RefusesBeforeTheKeyFileDialog)
 TEST_P(CodingTest, DialogsThatEndTheCommand)
 {
     person.failFileDialog(0x3003);
-    runCoding(platform, state);
-    expectRefusal(error({"GetOpenFileName error 0x3003", "GetOpenFileName エラー 0x3003"}));
+    outcome = runCoding(platform, state);
+    expectRefusal(error({"GetOpenFileName error 0x3003", "GetOpenFileName エラー 0x3003"}), {"report.txt"},
+                  CommandOutcome::failed);
     EXPECT_TRUE(person.repaints.empty());
 
     person.messages.clear();
     person.cancelFileDialog();
-    runCoding(platform, state);
+    outcome = runCoding(platform, state);
     EXPECT_TRUE(person.messages.empty());
     EXPECT_EQ(folder.names(), Names{"report.txt"});
     EXPECT_EQ(person.repaints, std::vector<CommandButton>{CommandButton::coding});
@@ -168,19 +171,19 @@ TEST_P(CodingTest, KeyFileDialogNotEndedWithOk)
     // A switch to the user's key made before Cancel is kept.
     person.choose(folder.path("report.txt"));
     person.answerKeyDialog({KeyDialogResult::cancelled, true, folder.path("my.key")});
-    runCoding(platform, state);
+    outcome = runCoding(platform, state);
     EXPECT_TRUE(person.messages.empty());
     EXPECT_EQ(folder.names(), Names{"report.txt"});
     EXPECT_TRUE(state.keyFileChoice.useUserKey);
-    EXPECT_EQ(state.keyFileChoice.keyDialogResult, KeyDialogResult::cancelled);
+    EXPECT_EQ(outcome, CommandOutcome::cancelled);
 
     person.choose(folder.path("report.txt"));
     person.answerKeyDialog({KeyDialogResult::notShown, {}, {}});
-    runCoding(platform, state);
+    outcome = runCoding(platform, state);
     Message notShown = shown({"Unable to display dialog.", "ダイアログを表示できません."},
                              {"System Error", "システム・エラー"}, MessageIcon::error);
     notShown.systemModal = true;
-    expectRefusal(notShown);
+    expectRefusal(notShown, {"report.txt"}, CommandOutcome::failed);
 }
 
 TEST_P(CodingTest, RefusesAUserKeyFileThatIsNoCodingKey)

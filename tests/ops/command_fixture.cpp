@@ -26,19 +26,14 @@ void CommandFixture::code(const std::string& name)
 {
     person.choose(folder.path(name));
     person.useApplicationKey();
-    runCoding(platform, state);
+    outcome = runCoding(platform, state);
 }
 
 void CommandFixture::decode(const std::string& name)
 {
     person.choose(folder.path(name));
     person.useApplicationKey();
-    runDecoding(platform, state);
-}
-
-bool CommandFixture::succeeded() const
-{
-    return person.messages.size() == 1 && person.messages.back().icon == MessageIcon::information;
+    outcome = runDecoding(platform, state);
 }
 
 Bytes keyFileOf(const Bytes& codingHalf, const Bytes& decodingHalf)

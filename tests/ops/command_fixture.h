@@ -1,6 +1,7 @@
 // A scripted person and a real temporary folder, to drive the Coding and Decoding commands.
 #pragma once
 
+#include "command_outcome.h"
 #include "faulty_machine.h"
 #include "operations_state.h"
 #include "scripted_person.h"
@@ -31,13 +32,14 @@ protected:
 
     void code(const std::string& name);    // Coding of the file `name` with the application's key
     void decode(const std::string& name);  // Decoding of `name` with the application's key
-    bool succeeded() const;
+    bool succeeded() const { return outcome == CommandOutcome::done; }
 
     TempFolder folder;
     ScriptedPerson person;
     FaultyMachine machine;
     Platform platform{person, machine};
     OperationsState state;
+    CommandOutcome outcome = CommandOutcome::done;
 };
 
 // The bytes of a key file: the identity in both halves unless given.

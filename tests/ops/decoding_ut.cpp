@@ -34,7 +34,7 @@ protected:
     {
         person.choose(folder.path("report_txt.___"));
         person.useUserKey(keyPath);
-        runDecoding(platform, state);
+        outcome = runDecoding(platform, state);
     }
 
     // The command stopped with `messages`; every file is as it was before.
@@ -118,9 +118,9 @@ TEST_P(DecodingTest, AnotherValidKeyGivesOtherBytesOfTheSameLength)
 TEST_P(DecodingTest, DialogsThatEndTheCommand)
 {
     person.failFileDialog(0x3003);
-    runDecoding(platform, state);
+    outcome = runDecoding(platform, state);
     person.cancelFileDialog();
-    runDecoding(platform, state);
+    outcome = runDecoding(platform, state);
     EXPECT_EQ(person.repaints, std::vector<CommandButton>{CommandButton::decoding});
     expectNothingChanged({error({"GetOpenFileName error 0x3003", "GetOpenFileName エラー 0x3003"})});
 
@@ -130,8 +130,8 @@ TEST_P(DecodingTest, DialogsThatEndTheCommand)
     person.answerKeyDialog({KeyDialogResult::cancelled, {}, {}});
     person.choose(folder.path("report_txt.___"));
     person.answerKeyDialog({KeyDialogResult::notShown, {}, {}});
-    runDecoding(platform, state);
-    runDecoding(platform, state);
+    outcome = runDecoding(platform, state);
+    outcome = runDecoding(platform, state);
     Message notShown = shown({"Unable to display dialog.", "ダイアログを表示できません."},
                              {"System Error", "システム・エラー"}, MessageIcon::error);
     notShown.systemModal = true;

@@ -82,6 +82,7 @@ protected:
                     checkKilled(after);
                 } else {
                     EXPECT_FALSE(person.messages.empty());
+                    EXPECT_NE(outcome, CommandOutcome::cancelled);
                     for (const Message& message : person.messages) {
                         EXPECT_EQ(message.icon, MessageIcon::error);
                     }
@@ -190,7 +191,7 @@ TEST_F(FaultInjectionTest, CodingWithAUserKey)
         [&] {
             person.choose(folder.path("report.txt"));
             person.useUserKey(folder.path("my.key"));
-            runCoding(platform, state);
+            outcome = runCoding(platform, state);
         },
         [&](const Files& files) {
             EXPECT_EQ(files.at("report.txt"), source);
@@ -233,6 +234,7 @@ TEST_F(FaultInjectionTest, AStopLeavesTheFilesAsTheyWere)
         person.stopAtProgressReport = 1;
         decoding ? decode("report_txt.___") : code("report.txt");
         EXPECT_TRUE(person.messages.empty());
+        EXPECT_EQ(outcome, CommandOutcome::cancelled);
         EXPECT_EQ(person.progressReports, 1);
         EXPECT_EQ(filesNow(), before);
     }
