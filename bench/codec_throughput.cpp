@@ -51,8 +51,6 @@ struct Timed {
     std::vector<std::uint8_t> output;
 };
 
-using Coder = votrana::CodecResult (*)(votrana::CodecState&, votrana::ByteSource&, votrana::ByteSink&);
-
 // Timed runs throw their output away, as the other tools' output goes to /dev/null; one more run,
 // not timed, keeps it for the round-trip check.
 class DiscardingSink final : public votrana::ByteSink {
@@ -60,7 +58,9 @@ public:
     bool write(std::span<const std::uint8_t>) override { return true; }
 };
 
-Timed bestOf(int repeats, Coder coder, votrana::CodecState& state, const std::vector<std::uint8_t>& input)
+template <typename State>
+Timed bestOf(int repeats, votrana::CodecResult (*coder)(State&, votrana::ByteSource&, votrana::ByteSink&), State& state,
+             const std::vector<std::uint8_t>& input)
 {
     Timed best;
     for (int run = 0; run < repeats; ++run) {
@@ -106,13 +106,13 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    const auto state = std::make_unique<votrana::CodecState>();
-    const Timed coded = bestOf(*repeats, votrana::compressStream, *state, *plain);
+    const auto codec = std::make_unique<votrana::Codec>();
+    const Timed coded = bestOf(*repeats, votrana::compressStream, codec->encoder, *plain);
     if (coded.result != votrana::CodecResult::done) {
         std::fprintf(stderr, "codec_throughput: compressing failed\n");
         return 1;
     }
-    const Timed decoded = bestOf(*repeats, votrana::decompressStream, *state, coded.output);
+    const Timed decoded = bestOf(*repeats, votrana::decompressStream, codec->decoder, coded.output);
     if (decoded.result != votrana::CodecResult::done || decoded.output != *plain) {
         std::fprintf(stderr, "codec_throughput: the round trip did not give the file back\n");
         return 1;

@@ -15,7 +15,7 @@ void BitReader::reset(ByteSource& source)
 bool BitReader::onlyZeroFillFollows()
 {
     const int fill = window_.count % 8 == 0 ? 8 : window_.count % 8;
-    return readBits(fill) == 0 && readBit() == pastEnd && !failed_;
+    return readBits(fill) == 0 && readBit() == noCode && !failed_;
 }
 
 BitReader::Window BitReader::refillAtBlockEnd(Window window)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "byte_stream.h"
+#include "lzw_codes.h"
 
 #include <array>
 #include <cstddef>
@@ -12,7 +13,6 @@ namespace votrana {
 class BitReader {
 public:
     static constexpr std::size_t blockSize = 1 << 16;
-    static constexpr std::int32_t pastEnd = -1;
 
     // The bits read from the source and not yet taken, at the low end of `bits`. A hot loop keeps a
     // copy in a local variable, where it can live in registers, and hands it back when it stops.
@@ -23,13 +23,13 @@ public:
 
     void reset(ByteSource& source);
 
-    // The next `width` bits (1 to 16) as a number, or pastEnd when the source ends before them.
+    // The next `width` bits (1 to 16) as a number, or noCode when the source ends before them.
     std::int32_t readBits(Window& window, int width)
     {
         if (window.count < width) {
             window = refill(window);
             if (window.count < width) {
-                return pastEnd;
+                return noCode;
             }
         }
         window.count -= width;

@@ -5,15 +5,15 @@ namespace votrana {
 void CodeDictionary::reset()
 {
     for (std::int32_t code = 0; code < endCode; ++code) {
-        entries_[static_cast<std::size_t>(code)] = DictEntry{code, noParent, code + 1, noEntry};
+        entries_[static_cast<std::size_t>(code)] = DictEntry{code, noCode, code + 1, noCode};
         length_[static_cast<std::size_t>(code)] = 1;
     }
-    entries_[endCode] = DictEntry{-1, noParent, noEntry, noEntry};
+    entries_[endCode] = DictEntry{noCode, noCode, noCode, noCode};
     length_[endCode] = 0;
-    for (std::size_t code = endCode + 1; code < entries_.size(); ++code) {
-        entries_[code] = DictEntry{notAssigned, notAssigned, notAssigned, notAssigned};
+    for (std::size_t code = firstFreeCode; code < entries_.size(); ++code) {
+        entries_[code] = DictEntry{noCode, noCode, noCode, noCode};
     }
-    lastChild_.fill(noEntry);
+    lastChild_.fill(noCode16);
     index_.clear();
 }
 

@@ -15,7 +15,7 @@ void FrozenTrie::build(const CodeDictionary& dictionary)
     }
     for (const bool withChildren : {true, false}) {
         for (std::int32_t code = firstFreeCode; code < codeCount; ++code) {
-            if ((dictionary[code].firstChild != noEntry) == withChildren) {
+            if ((dictionary[code].firstChild != noCode) == withChildren) {
                 idOf_[static_cast<std::size_t>(code)] = nextId;
                 codeOf_[nextId++] = static_cast<std::uint16_t>(code);
             }
@@ -24,9 +24,9 @@ void FrozenTrie::build(const CodeDictionary& dictionary)
             innerCount_ = nextId;
         }
     }
-    std::fill_n(rows_.get(), static_cast<std::size_t>(innerCount_ + 1) << 8, noChild);
+    std::fill_n(rows_.get(), static_cast<std::size_t>(innerCount_ + 1) << 8, noCode16);
     for (std::uint32_t id = 0; id < innerCount_; ++id) {
-        for (std::int32_t child = dictionary[static_cast<std::int32_t>(codeOf_[id])].firstChild; child != noEntry;
+        for (std::int32_t child = dictionary[static_cast<std::int32_t>(codeOf_[id])].firstChild; child != noCode;
              child = dictionary[child].nextSibling) {
             rows_[id << 8 | static_cast<std::uint32_t>(dictionary[child].byteValue)] =
                 idOf_[static_cast<std::size_t>(child)];

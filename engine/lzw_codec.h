@@ -12,7 +12,8 @@
 
 #include "byte_stream.h"
 #include "codec_result.h"
-#include "codec_state.h"
+#include "lzw_decoder.h"
+#include "lzw_encoder.h"
 
 #include <cstdint>
 #include <span>
@@ -20,19 +21,26 @@
 
 namespace votrana {
 
-// Both run one whole stream and leave `state` ready for the next run. Memory stays at the fixed size
-// of CodecState whatever the length of the stream.
-CodecResult compressStream(CodecState& state, ByteSource& source, ByteSink& target);
-CodecResult decompressStream(CodecState& state, ByteSource& source, ByteSink& target);
+// Both run one whole stream and leave the encoder or decoder ready for the next run. Memory stays at
+// its fixed size whatever the length of the stream.
+CodecResult compressStream(LzwEncoder& encoder, ByteSource& source, ByteSink& target);
+CodecResult decompressStream(LzwDecoder& decoder, ByteSource& source, ByteSink& target);
 
-// In-memory conveniences over the two above, for tests and tools; without a state they make one.
-std::vector<std::uint8_t> compressBytes(CodecState& state, std::span<const std::uint8_t> plain);
+// In-memory conveniences over the two above, for tests and tools; without an encoder or decoder
+// they make one.
+std::vector<std::uint8_t> compressBytes(LzwEncoder& encoder, std::span<const std::uint8_t> plain);
 std::vector<std::uint8_t> compressBytes(std::span<const std::uint8_t> plain);
 struct DecodedBytes {
     CodecResult result;
     std::vector<std::uint8_t> bytes;  // what was decoded before the stream ended or broke off
 };
-DecodedBytes decompressBytes(CodecState& state, std::span<const std::uint8_t> coded);
+DecodedBytes decompressBytes(LzwDecoder& decoder, std::span<const std::uint8_t> coded);
 DecodedBytes decompressBytes(std::span<const std::uint8_t> coded);
+
+// Both directions, for a program that codes and decodes file after file.
+struct Codec {
+    LzwEncoder encoder;
+    LzwDecoder decoder;
+};
 
 }  // namespace votrana

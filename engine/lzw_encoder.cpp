@@ -1,71 +1,61 @@
-#include "codec_state.h"
+#include "lzw_encoder.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace votrana {
 
-void CodecState::resetCodec(ByteSource& source, ByteSink& target)
+CodecResult LzwEncoder::compress(ByteSource& source, ByteSink& target)
 {
-    source_ = &source;
-    target_ = &target;
-    dictionary_.reset();
-    nextCode_ = firstFreeCode;
-    matchedCode_ = -1;
-    readCounter_ = 256;
-    previousCode_ = 0;
-    writer_.reset(target);
-    reader_.reset(source);
-    plainUsed_ = 0;
+    matcher_.reset();
     frozenBuilt_ = false;
-}
-
-CodecResult CodecState::compress(ByteSource& source, ByteSink& target)
-{
-    resetCodec(source, target);
-    const CodecResult result = encodeStream();
+    writer_.reset(target);
+    const CodecResult result = encodeStream(source);
     if (result != CodecResult::done) {
         return result;
     }
-    writeEndCode();
+    // The end code takes one more step of the alphabet, past 4096 when the dictionary is full; it is
+    // 12 bits wide then, as the decoder reads it.
+    writeCode(endCode, static_cast<std::uint32_t>(matcher_.nextCode()) + 1);
     flushBits();
     return writer_.failed() ? CodecResult::writeError : CodecResult::done;
 }
 
 // Greedy longest match: the matched string grows while the dictionary holds it; at the first byte
 // that ends the match its code is written and the string with that byte is added.
-CodecResult CodecState::encodeStream()
+CodecResult LzwEncoder::encodeStream(ByteSource& source)
 {
     for (;;) {
-        const auto got = source_->read(std::span(plain_.data(), blockSize));
+        const auto got = source.read(block_);
         if (!got) {
             return CodecResult::readError;
         }
         if (*got == 0) {
             break;
         }
-        const auto rest = encodeWhileGrowing(std::span(plain_.data(), *got));
+        const auto rest = encodeWhileGrowing(std::span(block_.data(), *got));
         encodeWhileFull(rest);
         if (writer_.failed()) {
             return CodecResult::writeError;
         }
     }
-    // With an empty source nothing was matched, and -1 goes out as a code of all one bits.
-    writeCode(matchedCode_);
+    // With an empty source nothing was matched, and noCode goes out as a code of all one bits.
+    writeCode(matcher_.matched(), static_cast<std::uint32_t>(matcher_.nextCode()));
     return CodecResult::done;
 }
 
 // Encodes until the bytes run out or the dictionary is full; returns the bytes left.
-std::span<const std::uint8_t> CodecState::encodeWhileGrowing(std::span<const std::uint8_t> bytes)
+std::span<const std::uint8_t> LzwEncoder::encodeWhileGrowing(std::span<const std::uint8_t> bytes)
 {
     std::size_t position = 0;
-    while (position < bytes.size() && nextCode_ < codeCount) {
+    while (position < bytes.size() && !matcher_.full()) {
         const std::uint8_t byte = bytes[position++];
-        const std::int32_t code = searchByte(byte);
-        if (code >= 0) {
-            descend(code);
+        const std::int32_t code = matcher_.search(byte);
+        if (code != noCode) {
+            matcher_.setMatched(code);
         } else {
-            writeCode(matchedCode_);
-            addEntry(byte);
+            writeCode(matcher_.matched(), static_cast<std::uint32_t>(matcher_.nextCode()));
+            matcher_.addEntry(byte);
         }
     }
     return bytes.subspan(position);
@@ -75,29 +65,29 @@ std::span<const std::uint8_t> CodecState::encodeWhileGrowing(std::span<const std
 // It runs on the frozen layout. Most strings are short, so the first step below the root, which
 // depends only on two input bytes, is looked up for a whole stretch of input ahead of the walk:
 // those look-ups run side by side instead of one after the other behind each mispredicted branch.
-void CodecState::encodeWhileFull(std::span<const std::uint8_t> bytes)
+void LzwEncoder::encodeWhileFull(std::span<const std::uint8_t> bytes)
 {
     if (bytes.empty()) {
         return;
     }
     if (!frozenBuilt_) {
-        frozen_.build(dictionary_);
+        frozen_.build(matcher_.dictionary());
         frozenBuilt_ = true;
     }
     const FrozenTrie::View trie = frozen_.view();
     const std::size_t size = bytes.size();
-    std::uint32_t matched = trie.idOf[matchedCode_];
+    std::uint32_t matched = trie.idOf[matcher_.matched()];
     std::size_t start = 0;  // where the next string starts
     while (start < size) {
         const std::uint32_t child = trie.child(matched, bytes[start]);
-        if (child == FrozenTrie::noChild) {
+        if (child == noCode16) {
             break;
         }
         matched = child;
         ++start;
     }
     if (start == size) {
-        matchedCode_ = trie.codeOf[matched];
+        matcher_.setMatched(trie.codeOf[matched]);
         return;
     }
     writer_.writeBits(trie.codeOf[matched], 12);
@@ -114,13 +104,13 @@ void CodecState::encodeWhileFull(std::span<const std::uint8_t> bytes)
         bool matchOpen = false;
         while (at + 1 < stretchEnd) {
             matched = firstSteps[at - start];
-            if (matched == FrozenTrie::noChild) {
+            if (matched == noCode16) {
                 codes[codeCount++] = bytes[at];  // the code of a single byte is its value
                 ++at;
                 continue;
             }
             std::size_t end = at + 2;
-            for (std::uint32_t next; end < size && (next = trie.child(matched, bytes[end])) != FrozenTrie::noChild; ++end) {
+            for (std::uint32_t next; end < size && (next = trie.child(matched, bytes[end])) != noCode16; ++end) {
                 matched = next;
             }
             if (end == size) {
@@ -132,17 +122,17 @@ void CodecState::encodeWhileFull(std::span<const std::uint8_t> bytes)
         }
         writeTwelveBitCodes(std::span(codes, codeCount));
         if (matchOpen) {
-            matchedCode_ = trie.codeOf[matched];
+            matcher_.setMatched(trie.codeOf[matched]);
             return;
         }
         start = at;
     }
     // One byte is left, and its match stays open for the next block.
-    matchedCode_ = bytes[start];
+    matcher_.setMatched(bytes[start]);
 }
 
 // Two codes fill three bytes, so codes written in pairs keep the writer's rhythm regular.
-void CodecState::writeTwelveBitCodes(std::span<const std::uint16_t> codes)
+void LzwEncoder::writeTwelveBitCodes(std::span<const std::uint16_t> codes)
 {
     BitWriter::Window window = writer_.openWindow(codes.size() * 3 / 2 + 8);
     std::size_t at = 0;
@@ -155,12 +145,11 @@ void CodecState::writeTwelveBitCodes(std::span<const std::uint16_t> codes)
     writer_.closeWindow(window);
 }
 
-// A truncated binary code for the alphabet of nextCode values: with n the bit width of the alphabet
+// A truncated binary code for an alphabet of `alphabet` values: with n the bit width of the alphabet
 // size and u the unused values of n bits, a code below u takes n - 1 bits and the others take n bits
 // of code + u.
-void CodecState::writeCode(std::int32_t code)
+void LzwEncoder::writeCode(std::int32_t code, std::uint32_t alphabet)
 {
-    const auto alphabet = static_cast<std::uint32_t>(nextCode_);
     const int width = std::bit_width(alphabet);
     const auto shortCodes = static_cast<std::int32_t>((1u << width) - alphabet);
     if (code < shortCodes) {
@@ -170,16 +159,8 @@ void CodecState::writeCode(std::int32_t code)
     }
 }
 
-// The end code takes one more step of the alphabet, past 4096 when the dictionary is full; it is
-// 12 bits wide then, as the decoder reads it.
-void CodecState::writeEndCode()
-{
-    ++nextCode_;
-    writeCode(endCode);
-}
-
 // Completes the last byte with zero bits; a whole zero byte when none was unfinished.
-void CodecState::flushBits()
+void LzwEncoder::flushBits()
 {
     while (writer_.writeBit(0) != 0) {
     }

@@ -31,16 +31,16 @@ CodecRun runCodec(Person& person, Notifier& notifier, Run run, const FileSource&
 
 }  // namespace
 
-CodecRun compressInto(Person& person, Notifier& notifier, CodecState& codec, File& source,
+CodecRun compressInto(Person& person, Notifier& notifier, Codec& codec, File& source,
                       std::uint64_t sourceLength, const KeyTable& substitution, File& target)
 {
     ProgressMeter progress(person, WorkStage::coding, sourceLength);
     FileSource plain(source, progress, &substitution);
     return runCodec(
-        person, notifier, [&](ByteSink& sink) { return compressStream(codec, plain, sink); }, plain, target);
+        person, notifier, [&](ByteSink& sink) { return compressStream(codec.encoder, plain, sink); }, plain, target);
 }
 
-CodecRun decompressInto(Person& person, Notifier& notifier, CodecState& codec, File& source, File& target)
+CodecRun decompressInto(Person& person, Notifier& notifier, Codec& codec, File& source, File& target)
 {
     const std::optional<std::uint64_t> sourceLength = source.size();
     if (!sourceLength) {
@@ -50,7 +50,7 @@ CodecRun decompressInto(Person& person, Notifier& notifier, CodecState& codec, F
     ProgressMeter progress(person, WorkStage::decompressing, *sourceLength);
     FileSource coded(source, progress);
     return runCodec(
-        person, notifier, [&](ByteSink& sink) { return decompressStream(codec, coded, sink); }, coded, target);
+        person, notifier, [&](ByteSink& sink) { return decompressStream(codec.decoder, coded, sink); }, coded, target);
 }
 
 }  // namespace votrana

@@ -2,8 +2,8 @@
 // person asked for is not told. The wait cursor shows while they run.
 #pragma once
 
-#include "codec_state.h"
 #include "key_table.h"
+#include "lzw_codec.h"
 #include "notifier.h"
 #include "platform.h"
 
@@ -18,11 +18,11 @@ enum class CodecRun {
 };
 
 // Compresses the `sourceLength` bytes of `source`, each passed through `substitution`, into `target`.
-CodecRun compressInto(Person& person, Notifier& notifier, CodecState& codec, File& source,
+CodecRun compressInto(Person& person, Notifier& notifier, Codec& codec, File& source,
                       std::uint64_t sourceLength, const KeyTable& substitution, File& target);
 
 // Decompresses the whole coded stream of `source` into `target`. A stream that is damaged, or is
 // followed by anything, is refused.
-CodecRun decompressInto(Person& person, Notifier& notifier, CodecState& codec, File& source, File& target);
+CodecRun decompressInto(Person& person, Notifier& notifier, Codec& codec, File& source, File& target);
 
 }  // namespace votrana

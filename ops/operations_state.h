@@ -2,9 +2,9 @@
 // and hands it to every command.
 #pragma once
 
-#include "codec_state.h"
 #include "key_file_choice.h"
 #include "key_table.h"
+#include "lzw_codec.h"
 
 #include <memory>
 #include <string>
@@ -17,8 +17,11 @@ struct OperationsState {
     std::string programPath;
     KeyFileChoice keyFileChoice;
     KeyTables keyTables;
+    // Which half of a key file the running command uses; it stays after the command.
+    KeyDirection operationMode = KeyDirection::coding;
+    std::string selectedFilePath;
     // Large: made once, reused by every compression and decompression.
-    std::unique_ptr<CodecState> codecState = std::make_unique<CodecState>();
+    std::unique_ptr<Codec> codecState = std::make_unique<Codec>();
 };
 
 }  // namespace votrana

@@ -178,7 +178,7 @@ TEST_F(CliTest, AnInterruptedRunLeavesTheFilesAsTheyWere)
     // A small coded file that decodes to 256 MiB: long enough to be caught at work.
     Zeros zeros(std::uint64_t{256} << 20);
     MemorySink coded;
-    CodecState codec;
+    LzwEncoder codec;
     ASSERT_EQ(compressStream(codec, zeros, coded), CodecResult::done);
     writeFile(folder.path("zeros.___"), coded.bytes());
     writeFile(folder.path("zeros"), bytesOf("an earlier file"));

@@ -17,8 +17,8 @@ using Bytes = std::vector<std::uint8_t>;
 
 void expectSameAsReference(const Bytes& coded)
 {
-    static const auto state = std::make_unique<CodecState>();
-    const auto ours = decompressBytes(*state, coded);
+    static const auto decoder = std::make_unique<LzwDecoder>();
+    const auto ours = decompressBytes(*decoder, coded);
     const auto theirs = reference::decompress(coded);
     ASSERT_EQ(ours.result, theirs.result);
     ASSERT_EQ(ours.bytes, theirs.bytes);
@@ -144,10 +144,11 @@ TEST(LzwFailures, FailedReadIsReportedInBothDirections)
         const Bytes& input = compress ? plain : coded;
         for (std::size_t failAt = 1;; ++failAt) {
             SCOPED_TRACE(failAt);
-            auto state = std::make_unique<CodecState>();
+            auto codec = std::make_unique<Codec>();
             testing::ChunkedSource source(input, input.size() / 10, 1, failAt);
             MemorySink sink;
-            const CodecResult result = compress ? state->compress(source, sink) : state->decompress(source, sink);
+            const CodecResult result =
+                compress ? codec->encoder.compress(source, sink) : codec->decoder.decompress(source, sink);
             if (!source.failed()) {
                 EXPECT_EQ(result, CodecResult::done);
                 EXPECT_GT(failAt, 10u);
@@ -165,10 +166,11 @@ TEST(LzwFailures, FailedWriteIsReportedInBothDirections)
     for (const bool compress : {true, false}) {
         for (std::size_t failAt = 1;; ++failAt) {
             SCOPED_TRACE(failAt);
-            auto state = std::make_unique<CodecState>();
+            auto codec = std::make_unique<Codec>();
             MemorySource source(compress ? plain : coded);
             testing::FailingSink sink(failAt);
-            const CodecResult result = compress ? state->compress(source, sink) : state->decompress(source, sink);
+            const CodecResult result =
+                compress ? codec->encoder.compress(source, sink) : codec->decoder.decompress(source, sink);
             if (sink.writes() < failAt) {
                 EXPECT_EQ(result, CodecResult::done);
                 EXPECT_EQ(sink.bytes(), compress ? coded : plain);

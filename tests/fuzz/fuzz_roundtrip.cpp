@@ -13,13 +13,13 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const auto state = std::make_unique<votrana::CodecState>();
+    static const auto codec = std::make_unique<votrana::Codec>();
     const std::span<const std::uint8_t> plain(data, size);
-    const std::vector<std::uint8_t> coded = votrana::compressBytes(*state, plain);
+    const std::vector<std::uint8_t> coded = votrana::compressBytes(codec->encoder, plain);
     if (coded.size() > 3 * size / 2 + 3 || coded != votrana::reference::compress(plain)) {
         std::abort();
     }
-    const votrana::DecodedBytes decoded = votrana::decompressBytes(*state, coded);
+    const votrana::DecodedBytes decoded = votrana::decompressBytes(codec->decoder, coded);
     if (decoded.result != votrana::CodecResult::done || !std::ranges::equal(decoded.bytes, plain)) {
         std::abort();
     }
