@@ -1,7 +1,9 @@
 #include "about_help.h"
 
 #include "app_texts.h"
+#include "program_files.h"
 #include "resource_ids.h"
+#include "texts.h"
 #include "utf16.h"
 
 #include <shellapi.h>
@@ -34,40 +36,30 @@ INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     }
 }
 
-void showError(const Application& app, std::string_view text)
+void showError(Application& app, std::string_view text)
 {
-    MessageBoxW(app.mainWindow, toWide(text).c_str(), toWide(app.texts.titles->errorCaption).c_str(),
-                MB_OK | MB_ICONERROR);
-}
-
-bool fileFound(const std::string& path)
-{
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = path.empty() ? INVALID_HANDLE_VALUE : FindFirstFileW(fileApiPath(path).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    FindClose(search);
-    return true;
+    const Texts& texts = textsFor(app.operations.japaneseUi);
+    app.person.showMessage({std::string(text), std::string(texts.errorCaption), MessageIcon::error});
 }
 
 }  // namespace
 
-void showAboutDialog(const Application& app)
+void showAboutDialog(Application& app)
 {
-    const bool japaneseUi = app.facts.japaneseUi;
+    const bool japaneseUi = app.operations.japaneseUi;
     const wchar_t* const templateName = japaneseUi ? VOTRANA_WIDE(ABOUT_DLG_J_NAME) : VOTRANA_WIDE(ABOUT_DLG_NAME);
     if (DialogBoxParamW(app.appInstance, templateName, app.mainWindow, aboutDialogProc, 0) == -1) {
-        MessageBoxW(nullptr, toWide(appTextsFor(japaneseUi).aboutNotShown).c_str(),
-                    toWide(app.texts.titles->systemErrorCaption).c_str(), MB_OK | MB_SYSTEMMODAL | MB_ICONERROR);
+        app.person.showMessage({std::string(appTextsFor(japaneseUi).aboutNotShown),
+                                std::string(textsFor(japaneseUi).systemErrorCaption), MessageIcon::error, true});
     }
 }
 
-void openHelpFile(const Application& app)
+void openHelpFile(Application& app)
 {
-    const AppTexts& texts = appTextsFor(app.facts.japaneseUi);
-    const std::string& path = app.texts.helpFilePath;
-    if (!fileFound(path)) {
+    const bool japaneseUi = app.operations.japaneseUi;
+    const AppTexts& texts = appTextsFor(japaneseUi);
+    const std::string path = readmePathFor(app.operations.programPath, japaneseUi);
+    if (!app.machine.exists(path)) {
         showError(app, texts.readmeMissing);
         return;
     }

@@ -5,8 +5,8 @@
 
 namespace votrana {
 
-void showAboutDialog(const Application& app);
+void showAboutDialog(Application& app);
 // Opens the readme of the UI language in the system's program for PDF documents.
-void openHelpFile(const Application& app);
+void openHelpFile(Application& app);
 
 }  // namespace votrana

@@ -6,7 +6,6 @@
 #include "icon_bar_layout.h"
 #include "operations_state.h"
 #include "startup_facts.h"
-#include "startup_texts.h"
 #include "win32_machine.h"
 #include "windows_person.h"
 
@@ -16,21 +15,20 @@
 
 namespace votrana {
 
-// The picture and the contexts it is painted through, held from the main window's creation to the
-// end of the program.
+// The picture in a memory context, from the main window's creation to the end of the program.
 struct MainDrawing {
     HBITMAP mainPicture = nullptr;
-    HDC windowDc = nullptr;
     HDC pictureDc = nullptr;
     HGDIOBJ pictureDcOriginalBitmap = nullptr;
+    // Read when the main window is created; the icon bar's top line keeps it.
     COLORREF buttonFaceColor = 0;
-    bool buttonFaceColorCached = false;
 };
 
 struct HoverLabelState {
     int hoverLabel = 0;  // 0 none, 1 Coding .. 5 Exit
     LabelRect labelRect;
-    LabelPixels labelPixels;
+    // The screen beneath the shown label; null when none is shown.
+    HBITMAP background = nullptr;
 };
 
 struct IconButton {
@@ -42,13 +40,13 @@ struct Application {
     HINSTANCE appInstance = nullptr;
     HWND mainWindow = nullptr;
     HWND iconBar = nullptr;
-    StartupFacts facts;
-    StartupTexts texts;
+    OsVariant osVariant = OsVariant::Win9x;
     MainDrawing drawing;
     HoverLabelState hover;
     std::array<IconButton, iconButtonCount> iconButtons;
+    // Also holds the UI language and the program's own path, which the window and the commands share.
     OperationsState operations;
-    WindowsPerson person;
+    WindowsPerson person{operations};
     Win32Machine machine;
 };
 

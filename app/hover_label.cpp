@@ -1,5 +1,7 @@
 #include "hover_label.h"
 
+#include "icon_bar_layout.h"
+
 #include <algorithm>
 
 namespace votrana {
@@ -11,6 +13,10 @@ constexpr int oemCharSet = 255;
 // The box's padding: 3 pixels left of the text, 2 right, and 6 rows above and below together.
 constexpr int boxWidthPadding = 5;
 constexpr int boxHeightPadding = 6;
+// Counted from inside the window's border: the box starts one column right of its button's left edge,
+// and this many rows below the caption.
+constexpr int boxRightOfButton = 1;
+constexpr int boxBelowCaption = 32;
 
 }  // namespace
 
@@ -31,30 +37,14 @@ LabelFont labelFontFor(bool japaneseUi, OsVariant variant)
 LabelRect labelRectFor(int label, const LabelFont& font, const LabelMeasures& measures)
 {
     LabelRect rect;
-    rect.left = measures.cxBorder + 17 + 32 * (label - 1);
-    rect.top = measures.cyBorder + measures.cyCaption + 32;
+    rect.left = measures.cxBorder + iconButtonX(label - 1) + boxRightOfButton;
+    rect.top = measures.cyBorder + measures.cyCaption + boxBelowCaption;
     rect.right = rect.left + std::max(0, measures.textWidth) + font.extraWidth + boxWidthPadding;
     rect.bottom = rect.top + std::max(0, measures.externalLeading) + std::max(0, measures.textHeight) +
                   boxHeightPadding;
-    rect.right = std::min(rect.right, rect.left + LabelPixels::columns - 1);
-    rect.bottom = std::min(rect.bottom, rect.top + LabelPixels::rows - 1);
+    rect.right = std::min(rect.right, rect.left + maxLabelColumns - 1);
+    rect.bottom = std::min(rect.bottom, rect.top + maxLabelRows - 1);
     return rect;
-}
-
-int LabelPixels::columnsOf(const LabelRect& rect)
-{
-    if (rect.empty()) {
-        return 0;
-    }
-    return std::clamp(rect.right - rect.left + 1, 0, columns);
-}
-
-int LabelPixels::rowsOf(const LabelRect& rect)
-{
-    if (rect.empty()) {
-        return 0;
-    }
-    return std::clamp(rect.bottom - rect.top + 1, 0, rows);
 }
 
 }  // namespace votrana

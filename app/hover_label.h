@@ -1,11 +1,8 @@
-// The small label that names the icon-bar button under the mouse: its font, its box, and the store
-// of the screen pixels that it covers.
+// The small label that names the icon-bar button under the mouse: its font and its box.
 #pragma once
 
 #include "startup_facts.h"
 
-#include <array>
-#include <cstdint>
 #include <string_view>
 
 namespace votrana {
@@ -31,8 +28,16 @@ struct LabelRect {
     int bottom = 0;
 
     bool empty() const { return left == 0; }
+    // The screen area that the label covers and that is put back when it goes: the box with its
+    // right and bottom edges.
+    int coveredColumns() const { return empty() ? 0 : right - left + 1; }
+    int coveredRows() const { return empty() ? 0 : bottom - top + 1; }
     bool operator==(const LabelRect&) const = default;
 };
+
+// The largest area a label covers: a box that a font measures larger is cut to it.
+inline constexpr int maxLabelColumns = 130;
+inline constexpr int maxLabelRows = 30;
 
 // What the window system tells about the frame and the label's text.
 struct LabelMeasures {
@@ -44,50 +49,8 @@ struct LabelMeasures {
     int externalLeading = 0;
 };
 
-// The box of label `label` (1 Coding .. 5 Exit) below its button. The box with its right and bottom
-// edges always fits the pixel store, however wide or tall the font measures: a larger box is cut.
+// The box of label `label` (1 Coding .. 5 Exit) below its button, one pixel right of the button's
+// left edge, never covering more than maxLabelColumns by maxLabelRows.
 LabelRect labelRectFor(int label, const LabelFont& font, const LabelMeasures& measures);
-
-// The screen pixels under the shown label, 130 columns by 30 rows, as the window system's colour
-// values. Row r, column c holds the pixel at (left + c, top + r) of the label's rectangle.
-class LabelPixels {
-public:
-    static constexpr int columns = 130;
-    static constexpr int rows = 30;
-
-    // The number of columns and rows of `rect` that the store holds: its right and bottom edges
-    // included, and never more than the store.
-    static int columnsOf(const LabelRect& rect);
-    static int rowsOf(const LabelRect& rect);
-
-    // Saves with `read(x, y)`, restores with `write(x, y, colour)`, over the stored area of `rect`.
-    template <typename Read>
-    void save(const LabelRect& rect, Read read)
-    {
-        for (int r = 0; r < rowsOf(rect); ++r) {
-            for (int c = 0; c < columnsOf(rect); ++c) {
-                pixels_[index(r, c)] = read(rect.left + c, rect.top + r);
-            }
-        }
-    }
-
-    template <typename Write>
-    void restore(const LabelRect& rect, Write write) const
-    {
-        for (int r = 0; r < rowsOf(rect); ++r) {
-            for (int c = 0; c < columnsOf(rect); ++c) {
-                write(rect.left + c, rect.top + r, pixels_[index(r, c)]);
-            }
-        }
-    }
-
-private:
-    static std::size_t index(int row, int column)
-    {
-        return static_cast<std::size_t>(row) * columns + static_cast<std::size_t>(column);
-    }
-
-    std::array<std::uint32_t, static_cast<std::size_t>(columns) * rows> pixels_{};
-};
 
 }  // namespace votrana

@@ -9,20 +9,56 @@ namespace votrana {
 
 namespace {
 
-void saveLabelPixels(HoverLabelState& hover, HDC dc)
+// A memory context with a bitmap selected into it, for the time of one copy.
+class BitmapContext {
+public:
+    BitmapContext(HDC compatibleWith, HBITMAP bitmap)
+        : dc_(CreateCompatibleDC(compatibleWith)), previous_(SelectObject(dc_, bitmap))
+    {
+    }
+    BitmapContext(const BitmapContext&) = delete;
+    BitmapContext& operator=(const BitmapContext&) = delete;
+    ~BitmapContext()
+    {
+        SelectObject(dc_, previous_);
+        DeleteDC(dc_);
+    }
+
+    HDC dc() const { return dc_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// Copies the screen that the label is about to cover into a bitmap of that size.
+void saveBackground(HoverLabelState& hover, HDC dc)
 {
-    hover.labelPixels.save(hover.labelRect, [dc](int x, int y) { return GetPixel(dc, x, y); });
+    const LabelRect& rect = hover.labelRect;
+    hover.background = CreateCompatibleBitmap(dc, rect.coveredColumns(), rect.coveredRows());
+    if (hover.background != nullptr) {
+        const BitmapContext saved(dc, hover.background);
+        BitBlt(saved.dc(), 0, 0, rect.coveredColumns(), rect.coveredRows(), dc, rect.left, rect.top, SRCCOPY);
+    }
 }
 
-void restoreLabelPixels(const HoverLabelState& hover, HDC dc)
+void restoreBackground(HoverLabelState& hover, HDC dc)
 {
-    hover.labelPixels.restore(hover.labelRect,
-                              [dc](int x, int y, COLORREF colour) { SetPixelV(dc, x, y, colour); });
+    if (hover.background == nullptr) {
+        return;
+    }
+    const LabelRect& rect = hover.labelRect;
+    {
+        const BitmapContext saved(dc, hover.background);
+        BitBlt(dc, rect.left, rect.top, rect.coveredColumns(), rect.coveredRows(), saved.dc(), 0, 0, SRCCOPY);
+    }
+    DeleteObject(hover.background);
+    hover.background = nullptr;
 }
 
 void removeLabel(HoverLabelState& hover, HDC dc)
 {
-    restoreLabelPixels(hover, dc);
+    restoreBackground(hover, dc);
     hover.labelRect = LabelRect{};
     hover.hoverLabel = 0;
 }
@@ -30,10 +66,9 @@ void removeLabel(HoverLabelState& hover, HDC dc)
 void showLabel(Application& app, HDC dc, const LabelFont& font, int label)
 {
     HoverLabelState& hover = app.hover;
-    if (!hover.labelRect.empty()) {
-        restoreLabelPixels(hover, dc);
-    }
-    const std::wstring text = toWide(appTextsFor(app.facts.japaneseUi).labels.at(static_cast<std::size_t>(label - 1)));
+    restoreBackground(hover, dc);
+    const AppTexts& texts = appTextsFor(app.operations.japaneseUi);
+    const std::wstring text = toWide(texts.labels.at(static_cast<std::size_t>(label - 1)));
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     TEXTMETRICW metrics{};
@@ -46,10 +81,10 @@ void showLabel(Application& app, HDC dc, const LabelFont& font, int label)
                                  .externalLeading = metrics.tmExternalLeading};
     const LabelRect rect = labelRectFor(label, font, measures);
     hover.labelRect = rect;
-    saveLabelPixels(hover, dc);
+    saveBackground(hover, dc);
 
     Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
-    // Clipped to the inside of the box, so that nothing is drawn where no pixel was saved.
+    // Clipped to the inside of the box, so that nothing is drawn outside the saved area.
     const RECT inside{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
     ExtTextOutW(dc, rect.left + font.textOffsetX + 3, rect.top + font.textOffsetY + 3, ETO_CLIPPED, &inside,
                 text.c_str(), static_cast<UINT>(text.size()), nullptr);
@@ -76,7 +111,7 @@ void updateHoverLabel(Application& app, HWND window)
     if (dc == nullptr) {
         return;
     }
-    const LabelFont font = labelFontFor(app.facts.japaneseUi, app.facts.osVariant);
+    const LabelFont font = labelFontFor(app.operations.japaneseUi, app.osVariant);
     const HFONT labelFont = createLabelFont(font);
     const HGDIOBJ previousFont = SelectObject(dc, labelFont);
 
@@ -105,6 +140,14 @@ void eraseHoverLabel(Application& app, HWND window)
     }
     removeLabel(app.hover, dc);
     ReleaseDC(window, dc);
+}
+
+void releaseHoverLabel(HoverLabelState& hover)
+{
+    if (hover.background != nullptr) {
+        DeleteObject(hover.background);
+        hover.background = nullptr;
+    }
 }
 
 }  // namespace votrana

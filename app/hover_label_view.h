@@ -10,5 +10,7 @@ namespace votrana {
 void updateHoverLabel(Application& app, HWND window);
 // Before a command: removes a shown label.
 void eraseHoverLabel(Application& app, HWND window);
+// At the end: lets go of what a shown label keeps, without drawing.
+void releaseHoverLabel(HoverLabelState& hover);
 
 }  // namespace votrana

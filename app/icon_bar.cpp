@@ -1,7 +1,6 @@
 #include "icon_bar.h"
 
 #include "resource_ids.h"
-#include "startup_detection.h"
 #include "utf16.h"
 
 namespace votrana {
@@ -15,13 +14,10 @@ int barHeight()
 
 void onCreate(Application& app, HWND bar)
 {
-    if (!app.facts.osVariantDetected) {
-        detectOsVariant(app.facts);
-    }
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(bar, GWLP_HINSTANCE));
     for (int index = 0; index < iconButtonCount; ++index) {
         IconButton& button = app.iconButtons.at(static_cast<std::size_t>(index));
-        button.bitmaps = iconButtonBitmapsFor(index, app.facts.osVariant);
+        button.bitmaps = iconButtonBitmapsFor(index, app.osVariant);
         button.button = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, iconButtonX(index),
                                         GetSystemMetrics(SM_CYBORDER), iconButtonWidth, iconButtonHeight, bar,
                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_CODING_BUTTON + index)),
@@ -134,11 +130,8 @@ HWND createIconBar(Application& app)
     return bar;
 }
 
-void drawIconBarTopLine(MainDrawing& drawing, HWND bar)
+void drawIconBarTopLine(const MainDrawing& drawing, HWND bar)
 {
-    if (!drawing.buttonFaceColorCached) {
-        drawing.buttonFaceColor = GetSysColor(COLOR_BTNFACE);
-    }
     RECT client{};
     GetClientRect(bar, &client);
     const HDC dc = GetDC(bar);

@@ -11,6 +11,6 @@ inline constexpr wchar_t iconBarClassName[] = L"IconBarWindow";
 bool registerIconBarClass(HINSTANCE instance);
 // Creates the bar over the top of the main window; null when it cannot be created.
 HWND createIconBar(Application& app);
-void drawIconBarTopLine(MainDrawing& drawing, HWND bar);
+void drawIconBarTopLine(const MainDrawing& drawing, HWND bar);
 
 }  // namespace votrana

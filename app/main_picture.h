@@ -1,5 +1,5 @@
-// The picture below the icon bar: loaded at creation, painted from a memory context into the main
-// window's own context, released at the end.
+// The picture below the icon bar: loaded into a memory context when the main window is created,
+// copied from there whenever the window is painted, released at the end.
 #pragma once
 
 #include "application.h"
@@ -13,10 +13,9 @@ inline constexpr int pictureWidth = 330;
 inline constexpr int pictureHeight = 132;
 
 void loadMainPicture(MainDrawing& drawing, HWND window);
-// Takes the window's drawing context for good, selects the picture into a memory context and shows it.
-void holdPictureContexts(MainDrawing& drawing, HWND window);
+// On WM_PAINT.
 void paintMainWindow(const MainDrawing& drawing, HWND window);
-// Gives back what the two functions above took; what was never taken is skipped.
-void releasePicture(MainDrawing& drawing, HWND window);
+// Gives back what loadMainPicture took; what was never taken is skipped.
+void releasePicture(MainDrawing& drawing);
 
 }  // namespace votrana

@@ -32,9 +32,10 @@ bool anotherCopyRuns()
     return false;
 }
 
-void releaseMainResources(Application& app, HWND window)
+void releaseMainResources(Application& app)
 {
-    releasePicture(app.drawing, window);
+    releasePicture(app.drawing);
+    releaseHoverLabel(app.hover);
     PostQuitMessage(0);
 }
 
@@ -45,23 +46,20 @@ void onMainCreate(Application& app, HWND window)
         SendMessageW(window, WM_CLOSE, 0, 0);
         return;
     }
-    SetWindowTextW(window, toWide(appTextsFor(app.facts.japaneseUi).windowTitle).c_str());
-    prepareStartupTexts(app);
+    SetWindowTextW(window, toWide(appTextsFor(app.operations.japaneseUi).windowTitle).c_str());
+    app.operations.programPath = findProgramPath();
     loadMainPicture(app.drawing, window);
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
-    holdPictureContexts(app.drawing, window);
 }
 
 void onCreate(Application& app, HWND window)
 {
     app.mainWindow = window;
     app.drawing.buttonFaceColor = GetSysColor(COLOR_BTNFACE);
-    app.drawing.buttonFaceColorCached = true;
-    detectUiLanguage(app.facts);
-    detectOsVariant(app.facts);
-    app.facts.osVariantDetected = true;
-    app.person.attach(app.appInstance, window, app.facts.japaneseUi);
+    app.operations.japaneseUi = japaneseUiOfSystem();
+    app.osVariant = osVariantOfSystem();
+    app.person.attach(app.appInstance, window);
     onMainCreate(app, window);
 }
 
@@ -87,7 +85,7 @@ void onCommand(Application& app, HWND window, WPARAM wParam)
         openHelpFile(app);
         break;
     case IDM_EXIT:
-        releaseMainResources(app, window);
+        releaseMainResources(app);
         break;
     default:
         break;
@@ -114,7 +112,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         onCreate(*app, window);
         return 0;
     case WM_DESTROY:
-        releaseMainResources(*app, window);
+        releaseMainResources(*app);
         return 0;
     case WM_PAINT:
         paintMainWindow(app->drawing, window);

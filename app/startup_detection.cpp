@@ -1,6 +1,9 @@
 #include "startup_detection.h"
 
+#include "program_files.h"
 #include "utf16.h"
+
+#include <windows.h>
 
 #include <optional>
 #include <string>
@@ -67,8 +70,9 @@ std::optional<std::string> windowsProductName()
     return key.text(L"ProductName").value_or(std::string());
 }
 
-// Where the system's search path finds the program's file, or empty.
-std::string searchProgramPath()
+}  // namespace
+
+std::string findProgramPath()
 {
     const std::wstring name = toWide(programFileName);
     std::wstring path(MAX_PATH, L'\0');
@@ -86,33 +90,20 @@ std::string searchProgramPath()
     }
 }
 
-}  // namespace
-
-void detectUiLanguage(StartupFacts& facts)
+bool japaneseUiOfSystem()
 {
-    facts.japaneseUi = japaneseForCodePage(GetACP());
+    return japaneseForCodePage(GetACP());
 }
 
-void detectOsVariant(StartupFacts& facts)
+OsVariant osVariantOfSystem()
 {
     std::optional<std::string> version = ntCurrentVersion();
     std::optional<std::string> productName;
     if (!version) {
         productName = windowsProductName();
     }
-    if (const std::optional<OsVariant> variant = osVariantFrom(version, productName)) {
-        facts.osVariant = *variant;
-    }
-}
-
-void prepareStartupTexts(Application& app)
-{
-    const bool japaneseUi = app.facts.japaneseUi;
-    app.texts.programPath = searchProgramPath();
-    app.texts.helpFilePath = readmePathFor(app.texts.programPath, japaneseUi);
-    app.texts.titles = &textsFor(japaneseUi);
-    app.operations.programPath = app.texts.programPath;
-    app.operations.japaneseUi = japaneseUi;
+    // When neither key tells anything: Windows 95 itself.
+    return osVariantFrom(version, productName).value_or(OsVariant::Win9x);
 }
 
 }  // namespace votrana

@@ -1,14 +1,16 @@
-// Settles the UI language and the OS variant at start-up, and then the texts that follow from them.
+// Asks the system, once at start-up, what the program's language, icon set and own path are.
 #pragma once
 
-#include "application.h"
+#include "startup_facts.h"
+
+#include <string>
 
 namespace votrana {
 
-void detectUiLanguage(StartupFacts& facts);
+bool japaneseUiOfSystem();
 // Reads the registry for reading only, so that every user gets the variant of the system.
-void detectOsVariant(StartupFacts& facts);
-// The program's own path, the readme's path and the dialog titles, for the UI language.
-void prepareStartupTexts(Application& app);
+OsVariant osVariantOfSystem();
+// Where the system's search path finds the program's file, or empty.
+std::string findProgramPath();
 
 }  // namespace votrana

@@ -1,5 +1,5 @@
-// The two facts about the machine that are settled once at start-up: the UI language, from the
-// system's code page, and the Windows family and version, from two texts of the registry.
+// The rules of the two facts about the machine that are settled once at start-up: the UI language,
+// from the system's code page, and the Windows family and version, from two texts of the registry.
 #pragma once
 
 #include <optional>
@@ -17,12 +17,6 @@ enum class OsVariant {
     Nt51 = 5,
     Nt60 = 6,
     NtOther = 7,
-};
-
-struct StartupFacts {
-    bool japaneseUi = false;
-    OsVariant osVariant = OsVariant::Win9x;
-    bool osVariantDetected = false;
 };
 
 // Japanese exactly for the Shift-JIS code page 932; every other code page gives English.

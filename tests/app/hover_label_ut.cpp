@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <utility>
 
 namespace votrana {
@@ -53,62 +52,17 @@ TEST(LabelRectRule, TheBoxBelowEachButton)
     EXPECT_EQ(labelRectFor(2, japanese, frame(36, 12, 0)), (LabelRect{50, 51, 50 + 36 + 1 + 5, 51 + 12 + 6}));
 }
 
-TEST(LabelRectRule, AnyFontStaysInsideThePixelStore)
+TEST(LabelRectRule, AnyFontCoversAtMost130By30)
 {
     const LabelFont font = labelFontFor(false, OsVariant::NtOther);
     const LabelRect rect = labelRectFor(3, font, frame(4000, 300, 50));
-    EXPECT_EQ(LabelPixels::columnsOf(rect), LabelPixels::columns);
-    EXPECT_EQ(LabelPixels::rowsOf(rect), LabelPixels::rows);
-    EXPECT_EQ(rect.right - rect.left + 1, 130);
-    EXPECT_EQ(rect.bottom - rect.top + 1, 30);
+    EXPECT_EQ(rect.coveredColumns(), 130);
+    EXPECT_EQ(rect.coveredRows(), 30);
     // The widest box that still fits is left whole.
     const LabelRect widest = labelRectFor(3, font, frame(130 - 1 - 2 - 5, 30 - 1 - 6, 0));
     EXPECT_EQ(widest.right - widest.left + 1, 130);
     EXPECT_EQ(widest.bottom - widest.top + 1, 30);
-}
-
-TEST(LabelPixelStore, SavesAndRestoresTheAreaWithItsEdges)
-{
-    const LabelRect rect{10, 20, 13, 22};
-    std::map<std::pair<int, int>, std::uint32_t> screen;
-    for (int y = 0; y < 40; ++y) {
-        for (int x = 0; x < 40; ++x) {
-            screen[{x, y}] = static_cast<std::uint32_t>(x * 100 + y);
-        }
-    }
-    LabelPixels store;
-    int reads = 0;
-    store.save(rect, [&](int x, int y) {
-        ++reads;
-        return screen.at({x, y});
-    });
-    EXPECT_EQ(reads, 4 * 3);
-
-    std::map<std::pair<int, int>, std::uint32_t> written;
-    store.restore(rect, [&](int x, int y, std::uint32_t colour) { written[{x, y}] = colour; });
-    ASSERT_EQ(written.size(), 12U);
-    EXPECT_EQ(written.begin()->first, std::make_pair(10, 20));
-    EXPECT_EQ(written.rbegin()->first, std::make_pair(13, 22));
-    for (const auto& [at, colour] : written) {
-        EXPECT_EQ(colour, screen.at(at));
-    }
-}
-
-TEST(LabelPixelStore, AnOversizedOrEmptyRectangleTouchesOnlyWhatFits)
-{
-    LabelPixels store;
-    int reads = 0;
-    store.save(LabelRect{5, 5, 5000, 5000}, [&](int x, int y) {
-        ++reads;
-        EXPECT_LT(x, 5 + 130);
-        EXPECT_LT(y, 5 + 30);
-        return 0U;
-    });
-    EXPECT_EQ(reads, 130 * 30);
-
-    int writes = 0;
-    store.restore(LabelRect{}, [&](int, int, std::uint32_t) { ++writes; });
-    EXPECT_EQ(writes, 0);
+    EXPECT_EQ(LabelRect{}.coveredColumns(), 0);
 }
 
 }  // namespace

@@ -55,6 +55,12 @@ TEST(IconBarLayout, TheButtonsLieSideBySideFrom16)
     EXPECT_EQ(iconButtonX(4) + iconButtonWidth - 1, 175);
 }
 
+TEST(IconBarLayout, TheRepaintedAreaStartsOneColumnLeftOfTheButton)
+{
+    EXPECT_EQ(buttonRepaintArea(0), (BarArea{15, 0, 47, 20}));
+    EXPECT_EQ(buttonRepaintArea(1), (BarArea{47, 0, 79, 20}));
+}
+
 constexpr int cyBorder = 1;
 constexpr int inStrip = cyBorder + 10;
 

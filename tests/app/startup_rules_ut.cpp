@@ -1,5 +1,5 @@
 #include "startup_facts.h"
-#include "startup_texts.h"
+#include "program_files.h"
 
 #include <gtest/gtest.h>
 

@@ -46,7 +46,8 @@ void cancelOpenFileDialog(const Context& context, Program& program, int button, 
     PaintLogReader paints(program.main());
     paints.clear();
     open_file_dialog::cancel(dialog);
-    const RECT area = isCoding ? RECT{15, 0, 47, 20} : RECT{47, 0, 79, 20};
+    const votrana::BarArea shouldRepaint = votrana::buttonRepaintArea(button);
+    const RECT area{shouldRepaint.left, shouldRepaint.top, shouldRepaint.right, shouldRepaint.bottom};
     bool repainted = false;
     waitUntil(
         [&] {

@@ -56,7 +56,7 @@ std::vector<Variant> variants()
 
 std::wstring bitmapName(int button, const std::wstring& mark, const std::wstring& state)
 {
-    static const std::array<const wchar_t*, buttonCount> stems{L"Code", L"DeCod", L"About", L"Help", L"Exit"};
+    static const std::array stems{L"Code", L"DeCod", L"About", L"Help", L"Exit"};
     std::wstring stem = stems.at(static_cast<std::size_t>(button));
     if (button == decoding && mark.empty()) {
         stem = L"DeCode";
@@ -93,7 +93,7 @@ void checkSet(const Context& context, const Program& program, const Variant& var
 {
     std::string problems;
     std::string names;
-    for (int button = 0; button < buttonCount; ++button) {
+    for (int button = 0; button < votrana::iconButtonCount; ++button) {
         const std::wstring name = bitmapName(button, variant.mark, L"Up");
         names += cat(button == 0 ? "" : ", ", utf8(name));
         bool found = false;
@@ -105,7 +105,7 @@ void checkSet(const Context& context, const Program& program, const Variant& var
         }
         const std::uint32_t face = buttonOnScreen(program, button).at(2, 2);
         if (face != variant.face) {
-            problems += cat(" face of button ", firstButtonId + button, " is ", describe(face), ";");
+            problems += cat(" face of button ", IDC_CODING_BUTTON + button, " is ", describe(face), ";");
         }
     }
     report().check(problems.empty(),

@@ -39,9 +39,9 @@ void checkTexts(const Context& context, HWND dialog)
     const Control controls[] = {
         {IDOK, texts.okButton},
         {IDCANCEL, texts.cancelButton},
-        {key_dialog::browseId, texts.browseButton},
-        {key_dialog::applicationKeyId, texts.applicationKeyRadio},
-        {key_dialog::userKeyId, texts.userKeyRadio},
+        {IDC_BROWSE_BUTTON, texts.browseButton},
+        {IDC_APP_KEY_RADIO, texts.applicationKeyRadio},
+        {IDC_USER_KEY_RADIO, texts.userKeyRadio},
     };
     std::string problems;
     for (const Control& control : controls) {
@@ -168,7 +168,7 @@ void checkKeyFileDialog(Context& context)
         : nullptr;
     if (dialog != nullptr) {
         key_dialog::markUserKey(dialog);
-        postClick(dialog, key_dialog::browseId);
+        postClick(dialog, IDC_BROWSE_BUTTON);
         HWND browse = expectOpenFileDialog(*program, "Browse, then 113", context.texts->browseKeyTitle,
                                            context.texts->keyFilesFilter, dialog);
         key_dialog::markApplicationKey(dialog);
@@ -192,7 +192,7 @@ void checkKeyFileDialog(Context& context)
         // OK while the Browse dialog is open: Browse goes, the key-file dialog ends with OK, the field kept.
         key_dialog::markUserKey(dialog);
         key_dialog::typeIntoField(dialog, userKey);
-        postClick(dialog, key_dialog::browseId);
+        postClick(dialog, IDC_BROWSE_BUTTON);
         HWND browse = expectOpenFileDialog(*program, "Browse", context.texts->browseKeyTitle,
                                            context.texts->keyFilesFilter, dialog);
         screenshot("key-dialog-browse-open");

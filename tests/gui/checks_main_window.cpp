@@ -14,6 +14,11 @@ namespace guitest {
 
 namespace {
 
+using votrana::iconButtonCount;
+using votrana::iconButtonHeight;
+using votrana::iconButtonWidth;
+using votrana::iconButtonX;
+
 void checkPlaceAndLook(const Context& context, Program& program)
 {
     HWND main = program.main();
@@ -63,27 +68,30 @@ void checkPlaceAndLook(const Context& context, Program& program)
     const POINT top = program.client(0, 0);
     const Image strip = captureScreen(RECT{top.x, top.y, top.x + 330, top.y + 23});
     const int cyBorder = GetSystemMetrics(SM_CYBORDER);
-    Difference stripDifference = compareImages(Image{330, 23, std::vector<std::uint32_t>(330 * 23, face)}, strip,
-                                               RECT{16, cyBorder, 176, cyBorder + 20});
+    const RECT buttonRow{iconButtonX(0), cyBorder, iconButtonX(iconButtonCount), cyBorder + iconButtonHeight};
+    Difference stripDifference =
+        compareImages(Image{330, 23, std::vector<std::uint32_t>(330 * 23, face)}, strip, buttonRow);
     report().check(stripDifference.count == 0, "the 23-pixel strip is in the button-face colour around the buttons",
                    describe(stripDifference));
 
     HWND bar = program.iconBar();
     const RECT barRect = windowRect(bar);
     const bool barPlaced = bar != nullptr && barRect.left == top.x && barRect.top == top.y &&
-        barRect.right - barRect.left == GetSystemMetrics(SM_CXSCREEN) && barRect.bottom - barRect.top == cyBorder + 20;
+        barRect.right - barRect.left == GetSystemMetrics(SM_CXSCREEN) &&
+        barRect.bottom - barRect.top == cyBorder + iconButtonHeight;
     std::string buttons;
     bool buttonsPlaced = true;
-    for (int index = 0; index < buttonCount; ++index) {
+    for (int index = 0; index < iconButtonCount; ++index) {
         HWND button = program.button(index);
         const RECT buttonRect = windowRect(button);
         const bool ownerDrawn = (GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
         const bool placed = button != nullptr && ownerDrawn && className(button) == L"Button" &&
-            buttonRect.left - barRect.left == 16 + 32 * index && buttonRect.top - barRect.top == cyBorder &&
-            buttonRect.right - buttonRect.left == 32 && buttonRect.bottom - buttonRect.top == 20;
+            buttonRect.left - barRect.left == iconButtonX(index) && buttonRect.top - barRect.top == cyBorder &&
+            buttonRect.right - buttonRect.left == iconButtonWidth &&
+            buttonRect.bottom - buttonRect.top == iconButtonHeight;
         buttonsPlaced = buttonsPlaced && placed;
         if (!placed) {
-            buttons += cat(" button ", firstButtonId + index, " at (", buttonRect.left - barRect.left, ",",
+            buttons += cat(" button ", IDC_CODING_BUTTON + index, " at (", buttonRect.left - barRect.left, ",",
                            buttonRect.top - barRect.top, ")");
         }
     }

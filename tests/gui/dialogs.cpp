@@ -83,11 +83,11 @@ bool marked(HWND dialog, int id)
 State read(HWND dialog)
 {
     State state;
-    state.applicationKeyMarked = marked(dialog, applicationKeyId);
-    state.userKeyMarked = marked(dialog, userKeyId);
-    state.fieldEnabled = IsWindowEnabled(GetDlgItem(dialog, fieldId)) != 0;
-    state.browseEnabled = IsWindowEnabled(GetDlgItem(dialog, browseId)) != 0;
-    state.field = windowText(GetDlgItem(dialog, fieldId));
+    state.applicationKeyMarked = marked(dialog, IDC_APP_KEY_RADIO);
+    state.userKeyMarked = marked(dialog, IDC_USER_KEY_RADIO);
+    state.fieldEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_KEY_FILE_EDIT)) != 0;
+    state.browseEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_BROWSE_BUTTON)) != 0;
+    state.field = windowText(GetDlgItem(dialog, IDC_KEY_FILE_EDIT));
     return state;
 }
 
@@ -101,7 +101,7 @@ std::string describe(const State& state)
 
 bool markApplicationKey(HWND dialog)
 {
-    postClick(dialog, applicationKeyId);
+    postClick(dialog, IDC_APP_KEY_RADIO);
     return waitUntil(
         [&] {
             const State state = read(dialog);
@@ -112,7 +112,7 @@ bool markApplicationKey(HWND dialog)
 
 bool markUserKey(HWND dialog)
 {
-    postClick(dialog, userKeyId);
+    postClick(dialog, IDC_USER_KEY_RADIO);
     return waitUntil(
         [&] {
             const State state = read(dialog);
@@ -123,7 +123,7 @@ bool markUserKey(HWND dialog)
 
 bool typeIntoField(HWND dialog, const std::wstring& text)
 {
-    HWND field = GetDlgItem(dialog, fieldId);
+    HWND field = GetDlgItem(dialog, IDC_KEY_FILE_EDIT);
     // The dialog moves the focus into the field (as the Tab key would); a click could reach the field as
     // the second half of a double click, which leaves the focus where it was.
     SetForegroundWindow(dialog);

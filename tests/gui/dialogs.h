@@ -2,6 +2,8 @@
 // program's key-file dialog.
 #pragma once
 
+#include "resource_ids.h"
+
 #include <windows.h>
 
 #include <string>
@@ -23,11 +25,6 @@ void moveAway(HWND dialog);
 
 // The key-file dialog.
 namespace key_dialog {
-
-inline constexpr int fieldId = 112;
-inline constexpr int applicationKeyId = 113;
-inline constexpr int userKeyId = 114;
-inline constexpr int browseId = 115;
 
 struct State {
     bool applicationKeyMarked = false;

@@ -1,5 +1,7 @@
 #include "labels.h"
 
+#include "hover_label.h"
+
 namespace guitest {
 
 namespace {
@@ -27,18 +29,30 @@ private:
     HGDIOBJ previous_;
 };
 
+votrana::LabelMeasures systemMeasures()
+{
+    votrana::LabelMeasures measures;
+    measures.cxBorder = GetSystemMetrics(SM_CXBORDER);
+    measures.cyBorder = GetSystemMetrics(SM_CYBORDER);
+    measures.cyCaption = GetSystemMetrics(SM_CYCAPTION);
+    return measures;
+}
+
+// The box as the program's rule places it for the text measured in `dc`.
 RECT boxMeasuredIn(HDC dc, int label, const std::wstring& text, const LabelStyle& style)
 {
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    RECT box{};
-    box.left = GetSystemMetrics(SM_CXBORDER) + 17 + 32 * (label - 1);
-    box.top = GetSystemMetrics(SM_CYBORDER) + GetSystemMetrics(SM_CYCAPTION) + 32;
-    box.right = box.left + extent.cx + style.extraWidth + 5;
-    box.bottom = box.top + metrics.tmExternalLeading + metrics.tmHeight + 6;
-    return box;
+    votrana::LabelMeasures measures = systemMeasures();
+    measures.textWidth = extent.cx;
+    measures.textHeight = metrics.tmHeight;
+    measures.externalLeading = metrics.tmExternalLeading;
+    votrana::LabelFont font;
+    font.extraWidth = style.extraWidth;
+    const votrana::LabelRect box = votrana::labelRectFor(label, font, measures);
+    return RECT{box.left, box.top, box.right, box.bottom};
 }
 
 }  // namespace
@@ -54,21 +68,9 @@ LabelStyle labelStyle(bool japanese, bool windows95Family)
     return {L"Helv", 14, OEM_CHARSET, 1, -1, 2};
 }
 
-RECT labelBox(int label, const std::wstring& text, const LabelStyle& style)
-{
-    HDC screen = GetDC(nullptr);
-    RECT box{};
-    {
-        const LabelFont font(screen, style);
-        box = boxMeasuredIn(screen, label, text, style);
-    }
-    ReleaseDC(nullptr, screen);
-    return box;
-}
-
 RECT labelBand()
 {
-    const int top = GetSystemMetrics(SM_CYBORDER) + GetSystemMetrics(SM_CYCAPTION) + 32;
+    const int top = votrana::labelRectFor(1, {}, systemMeasures()).top;
     return RECT{0, top - 4, 336, top + 36};
 }
 

@@ -1,5 +1,6 @@
-// The hover label that names the button under the mouse, as the driver expects to see it: drawn here with
-// the same font, box and text placement, over the pixels the screen showed before.
+// The hover label that names the button under the mouse, as the driver expects to see it: drawn here in the
+// font and text placement written down below, in the box that the program's rule gives (app/hover_label.h),
+// over the pixels the screen showed before.
 #pragma once
 
 #include "screen.h"
@@ -22,10 +23,6 @@ struct LabelStyle {
 // Japanese: 12-pixel "ＭＳゴシック"; English on the Windows 95 family: 12-pixel "Helv"; English on the NT
 // family: 14-pixel "Helv", one pixel further right.
 LabelStyle labelStyle(bool japanese, bool windows95Family);
-
-// The label's box (left, top, right, bottom as Rectangle takes them) in the main window's window
-// coordinates, for label 1 (Coding) to 5 (Exit).
-RECT labelBox(int label, const std::wstring& text, const LabelStyle& style);
 
 // The band of the main window (in window coordinates) that every label lies in, with room around it.
 RECT labelBand();

@@ -67,9 +67,9 @@ std::unique_ptr<Program> Program::start(const std::wstring& exe, const std::wstr
             if (program->iconBar_ == nullptr) {
                 return false;
             }
-            for (int index = 0; index < buttonCount; ++index) {
+            for (int index = 0; index < votrana::iconButtonCount; ++index) {
                 program->buttons_.at(static_cast<std::size_t>(index)) =
-                    GetDlgItem(program->iconBar_, firstButtonId + index);
+                    GetDlgItem(program->iconBar_, IDC_CODING_BUTTON + index);
             }
             return program->buttons_.back() != nullptr;
         },

@@ -1,6 +1,9 @@
 // One run of VOTRA_95.EXE under the driver: the process and the windows it shows.
 #pragma once
 
+#include "icon_bar_layout.h"
+#include "resource_ids.h"
+
 #include <windows.h>
 
 #include <array>
@@ -13,8 +16,6 @@ namespace guitest {
 // The window class names and the five icon-bar buttons, Coding to Exit.
 inline constexpr wchar_t mainWindowClass[] = L"VOTRA_95";
 inline constexpr wchar_t iconBarClass[] = L"IconBarWindow";
-inline constexpr int buttonCount = 5;
-inline constexpr int firstButtonId = 106;
 enum Button { coding = 0, decoding = 1, about = 2, help = 3, exitButton = 4 };
 
 // A started process, ended (and waited for) when the object goes unless it ended before.
@@ -62,7 +63,7 @@ private:
     std::unique_ptr<Process> process_;
     HWND main_ = nullptr;
     HWND iconBar_ = nullptr;
-    std::array<HWND, buttonCount> buttons_{};
+    std::array<HWND, votrana::iconButtonCount> buttons_{};
 };
 
 }  // namespace guitest

@@ -1,6 +1,7 @@
 #include "steps.h"
 
 #include "dialogs.h"
+#include "file_names.h"
 #include "input.h"
 #include "report.h"
 #include "script.h"
@@ -149,7 +150,7 @@ bool answerKeyDialog(const Context& context, Program& program, HWND dialog, cons
         if (!key_dialog::markUserKey(dialog)) {
             return report().check(false, cat(step, ": the user's key is marked"));
         }
-        postClick(dialog, key_dialog::browseId);
+        postClick(dialog, IDC_BROWSE_BUTTON);
         HWND browse = expectOpenFileDialog(program, cat(step, " (Browse)"), context.texts->browseKeyTitle,
                                            context.texts->keyFilesFilter, dialog);
         if (browse == nullptr || !open_file_dialog::choose(browse, choice.path)) {
@@ -201,24 +202,14 @@ bool runDecoding(const Context& context, Program& program, std::string_view step
     return answerKeyDialog(context, program, expectKeyDialog(context, program, step), choice, step);
 }
 
-std::wstring withoutLast(const std::wstring& text, std::size_t count)
-{
-    return text.substr(0, text.size() >= count ? text.size() - count : 0);
-}
-
 std::wstring codedNameOf(const std::wstring& source)
 {
-    const std::size_t nameStart = source.find_last_of(L"\\/:") + 1;
-    const std::size_t dot = source.rfind(L'.');
-    if (dot == std::wstring::npos || dot < nameStart) {
-        return source + L"____.___";
-    }
-    return source.substr(0, dot) + L"_" + source.substr(dot + 1) + L".___";
+    return wide(votrana::codedFilePathFor(utf8(source), votrana::PathStyle::windows));
 }
 
 std::wstring keyNameOf(const std::wstring& coded)
 {
-    return withoutLast(coded, 3) + L"KEY";
+    return wide(votrana::defaultKeyPathFor(utf8(coded), votrana::PathStyle::windows));
 }
 
 }  // namespace guitest

@@ -59,9 +59,9 @@ bool runDecoding(const Context& context, Program& program, std::string_view step
 bool chooseFileToCode(const Context& context, Program& program, std::string_view step, const std::wstring& file);
 bool chooseFileToDecode(const Context& context, Program& program, std::string_view step, const std::wstring& file);
 
-// The names a coded file and its files take beside a source.
+// The names that the program's rules (ops/file_names.h) give a coded file beside its source, and the
+// application's key file beside a coded file.
 std::wstring codedNameOf(const std::wstring& source);
 std::wstring keyNameOf(const std::wstring& coded);
-std::wstring withoutLast(const std::wstring& text, std::size_t count);
 
 }  // namespace guitest

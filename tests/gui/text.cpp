@@ -1,34 +1,8 @@
 #include "text.h"
 
-#include <windows.h>
-
 #include <cstdio>
 
 namespace guitest {
-
-std::wstring wide(std::string_view utf8Text)
-{
-    if (utf8Text.empty()) {
-        return {};
-    }
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8Text.data(), static_cast<int>(utf8Text.size()), nullptr, 0);
-    std::wstring result(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8Text.data(), static_cast<int>(utf8Text.size()), result.data(), length);
-    return result;
-}
-
-std::string utf8(std::wstring_view utf16)
-{
-    if (utf16.empty()) {
-        return {};
-    }
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), result.data(), length, nullptr,
-                        nullptr);
-    return result;
-}
 
 std::string printable(std::string_view utf8Text)
 {

@@ -1,5 +1,7 @@
 #include "windows_person.h"
 
+#include "icon_bar_layout.h"
+#include "key_file_dialog.h"
 #include "open_file_dialog.h"
 #include "utf16.h"
 
@@ -25,27 +27,28 @@ UINT iconStyle(MessageIcon icon)
 void WindowsPerson::showMessage(const Message& message)
 {
     // The report that a dialog could not be shown stands alone, above every window.
-    const HWND owner = message.systemModal ? nullptr : setup_.owner;
+    const HWND owner = message.systemModal ? nullptr : owner_;
     const UINT style = MB_OK | iconStyle(message.icon) | (message.systemModal ? MB_SYSTEMMODAL : 0);
     MessageBoxW(owner, toWide(message.text).c_str(), toWide(message.caption).c_str(), style);
 }
 
 FileDialogAnswer WindowsPerson::chooseFile(const FileDialogRequest& request)
 {
-    return askForFile(setup_.owner, request);
+    return askForFile(owner_, request);
 }
 
 KeyDialogResult WindowsPerson::showKeyFileDialog(KeyFileChoice& choice)
 {
-    return runKeyFileDialog(setup_, choice);
+    return runKeyFileDialog({instance_, owner_, state_.japaneseUi}, choice);
 }
 
 void WindowsPerson::repaintButton(CommandButton button)
 {
-    // The area of the button in the main window, where the open-file dialog may have covered it.
-    RECT area = button == CommandButton::coding ? RECT{15, 0, 47, 20} : RECT{47, 0, 79, 20};
-    InvalidateRect(setup_.owner, &area, TRUE);
-    UpdateWindow(setup_.owner);
+    // Where the open-file dialog may have covered the button; Coding is the bar's first, Decoding its second.
+    const BarArea area = buttonRepaintArea(button == CommandButton::coding ? 0 : 1);
+    RECT rect{area.left, area.top, area.right, area.bottom};
+    InvalidateRect(owner_, &rect, TRUE);
+    UpdateWindow(owner_);
 }
 
 void WindowsPerson::setCursor(Cursor cursor)

@@ -1,4 +1,4 @@
-#include "startup_texts.h"
+#include "program_files.h"
 
 #include "file_names.h"
 

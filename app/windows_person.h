@@ -2,7 +2,7 @@
 // system's open-file dialog, the key-file dialog, the repaint of a button's area and the cursor.
 #pragma once
 
-#include "key_file_dialog.h"
+#include "operations_state.h"
 #include "platform.h"
 
 #include <windows.h>
@@ -11,10 +11,14 @@ namespace votrana {
 
 class WindowsPerson final : public Person {
 public:
-    // Set once the main window exists and the language is known.
-    void attach(HINSTANCE instance, HWND mainWindow, bool japaneseUi)
+    // The dialogs speak the language of the commands' state.
+    explicit WindowsPerson(const OperationsState& state) : state_(state) {}
+
+    // Set once the main window exists.
+    void attach(HINSTANCE instance, HWND mainWindow)
     {
-        setup_ = KeyFileDialogSetup{instance, mainWindow, japaneseUi};
+        instance_ = instance;
+        owner_ = mainWindow;
     }
 
     void showMessage(const Message& message) override;
@@ -27,7 +31,9 @@ public:
     bool stopRequested() override { return false; }
 
 private:
-    KeyFileDialogSetup setup_;
+    const OperationsState& state_;
+    HINSTANCE instance_ = nullptr;
+    HWND owner_ = nullptr;
 };
 
 }  // namespace votrana

@@ -20,7 +20,8 @@ struct KeyFileDialog {
     const Texts& texts;
     HWND window = nullptr;
     bool browsing = false;
-    bool ended = false;
+    // notShown until a button or the close box ends the dialog.
+    KeyDialogResult result = KeyDialogResult::notShown;
 };
 
 KeyFileDialog* dialogOf(HWND window)
@@ -79,8 +80,7 @@ void closeBrowseDialog(const KeyFileDialog& dialog)
 void endDialog(KeyFileDialog& dialog, KeyDialogResult result, INT_PTR code)
 {
     closeBrowseDialog(dialog);
-    dialog.choice.keyDialogResult = result;
-    dialog.ended = true;
+    dialog.result = result;
     EndDialog(dialog.window, code);
 }
 
@@ -106,7 +106,7 @@ void browseKeyFile(KeyFileDialog& dialog)
         MessageBoxW(dialog.setup.owner, toWide(openFileErrorText(texts, answer.errorCode)).c_str(),
                     toWide(texts.errorCaption).c_str(), MB_OK | MB_ICONERROR);
     }
-    if (dialog.ended) {
+    if (dialog.result != KeyDialogResult::notShown) {
         return;
     }
     // The open-file dialog enables its owner when it closes; while the key-file dialog is open the
@@ -215,7 +215,6 @@ INT_PTR CALLBACK keyFileDialogProc(HWND window, UINT message, WPARAM wParam, LPA
 KeyDialogResult runKeyFileDialog(const KeyFileDialogSetup& setup, KeyFileChoice& choice)
 {
     KeyFileDialog dialog{setup, choice, textsFor(setup.japaneseUi)};
-    choice.keyDialogResult = KeyDialogResult::notShown;
     const wchar_t* const templateName =
         setup.japaneseUi ? VOTRANA_WIDE(CODE_KEY_DLG_J_NAME) : VOTRANA_WIDE(CODE_KEY_DLG_NAME);
     const INT_PTR result = DialogBoxParamW(setup.instance, templateName, setup.owner, keyFileDialogProc,
@@ -224,10 +223,10 @@ KeyDialogResult runKeyFileDialog(const KeyFileDialogSetup& setup, KeyFileChoice&
         return KeyDialogResult::notShown;
     }
     // Ended by the system rather than by a button, as when its owner went away: as if cancelled.
-    if (choice.keyDialogResult == KeyDialogResult::notShown) {
+    if (dialog.result == KeyDialogResult::notShown) {
         return KeyDialogResult::cancelled;
     }
-    return choice.keyDialogResult;
+    return dialog.result;
 }
 
 }  // namespace votrana

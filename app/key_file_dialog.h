@@ -3,6 +3,7 @@
 #pragma once
 
 #include "key_file_choice.h"
+#include "platform.h"
 
 #include <windows.h>
 
