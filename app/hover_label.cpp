@@ -23,15 +23,18 @@ constexpr int boxBelowCaption = 32;
 LabelFont labelFontFor(bool japaneseUi, OsVariant variant)
 {
     if (japaneseUi) {
-        return {.face = "ＭＳゴシック", .height = 12, .charSet = shiftJisCharSet, .textOffsetX = 0,
-                .textOffsetY = 0, .extraWidth = 1};
+        return {.face = "ＭＳゴシック",
+                .height = 12,
+                .charSet = shiftJisCharSet,
+                .textOffsetX = 0,
+                .textOffsetY = 0,
+                .extraWidth = 1};
     }
     if (isWindows95Family(variant)) {
-        return {.face = "Helv", .height = 12, .charSet = oemCharSet, .textOffsetX = 0, .textOffsetY = -1,
-                .extraWidth = 2};
+        return {
+            .face = "Helv", .height = 12, .charSet = oemCharSet, .textOffsetX = 0, .textOffsetY = -1, .extraWidth = 2};
     }
-    return {.face = "Helv", .height = 14, .charSet = oemCharSet, .textOffsetX = 1, .textOffsetY = -1,
-            .extraWidth = 2};
+    return {.face = "Helv", .height = 14, .charSet = oemCharSet, .textOffsetX = 1, .textOffsetY = -1, .extraWidth = 2};
 }
 
 LabelRect labelRectFor(int label, const LabelFont& font, const LabelMeasures& measures)
@@ -40,8 +43,8 @@ LabelRect labelRectFor(int label, const LabelFont& font, const LabelMeasures& me
     rect.left = measures.cxBorder + iconButtonX(label - 1) + boxRightOfButton;
     rect.top = measures.cyBorder + measures.cyCaption + boxBelowCaption;
     rect.right = rect.left + std::max(0, measures.textWidth) + font.extraWidth + boxWidthPadding;
-    rect.bottom = rect.top + std::max(0, measures.externalLeading) + std::max(0, measures.textHeight) +
-                  boxHeightPadding;
+    rect.bottom =
+        rect.top + std::max(0, measures.externalLeading) + std::max(0, measures.textHeight) + boxHeightPadding;
     rect.right = std::min(rect.right, rect.left + maxLabelColumns - 1);
     rect.bottom = std::min(rect.bottom, rect.top + maxLabelRows - 1);
     return rect;

@@ -27,8 +27,8 @@ IconButtonBitmaps iconButtonBitmapsFor(int index, OsVariant variant)
 {
     const std::string_view mark = setMarkFor(variant);
     // With a set mark the Decoding stem is one letter shorter, so that no name has more than 8.
-    const std::array<std::string_view, iconButtonCount> stems{
-        "Code", mark.empty() ? "DeCode" : "DeCod", "About", "Help", "Exit"};
+    const std::array<std::string_view, iconButtonCount> stems{"Code", mark.empty() ? "DeCode" : "DeCod", "About",
+                                                              "Help", "Exit"};
     std::string stem(stems.at(static_cast<std::size_t>(index)));
     stem += mark;
     return {stem + "Up", stem + "Dn", stem + "In"};

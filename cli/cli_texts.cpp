@@ -28,18 +28,17 @@ const CliTexts& cliTextsFor(bool japanese)
         .decoding = "decoding",
     };
     static const CliTexts japanese_{
-        .usage =
-            "使い方: votrana code FILE... [--key KEYFILE]\n"
-            "        votrana decode FILE... [--key KEYFILE]\n"
-            "        votrana --help | --version\n"
-            "\n"
-            "code    各 FILE を暗号化し、同じディレクトリに暗号化ファイル (report.txt から report_txt.___)\n"
-            "        と新しいキー・ファイル (report_txt.KEY) を作成します. KEYFILE があればそれを使います.\n"
-            "decode  各暗号化ファイル FILE を同じディレクトリのキー・ファイル (report_txt.KEY)、\n"
-            "        または KEYFILE で復号化します (report_txt.___ から report.txt).\n"
-            "\n"
-            "終了ステータス: すべての FILE が完了すれば 0、そうでなければ 1、コマンド・ラインの誤りは 2、\n"
-            "シグナル N で止めたときは 128+N.\n",
+        .usage = "使い方: votrana code FILE... [--key KEYFILE]\n"
+                 "        votrana decode FILE... [--key KEYFILE]\n"
+                 "        votrana --help | --version\n"
+                 "\n"
+                 "code    各 FILE を暗号化し、同じディレクトリに暗号化ファイル (report.txt から report_txt.___)\n"
+                 "        と新しいキー・ファイル (report_txt.KEY) を作成します. KEYFILE があればそれを使います.\n"
+                 "decode  各暗号化ファイル FILE を同じディレクトリのキー・ファイル (report_txt.KEY)、\n"
+                 "        または KEYFILE で復号化します (report_txt.___ から report.txt).\n"
+                 "\n"
+                 "終了ステータス: すべての FILE が完了すれば 0、そうでなければ 1、コマンド・ラインの誤りは 2、\n"
+                 "シグナル N で止めたときは 128+N.\n",
         .tryHelp = "'votrana --help' を参照してください.",
         .noCommand = "コマンドがありません.",
         .unknownCommand = "不明なコマンド: ",

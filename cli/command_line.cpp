@@ -35,8 +35,7 @@ CommandLine parseCommandLine(std::span<const std::string> arguments)
     } else if (command == "decode") {
         line.action = CommandLine::Action::decode;
     } else {
-        return usageError(command.starts_with("-") ? UsageError::unknownOption : UsageError::unknownCommand,
-                          command);
+        return usageError(command.starts_with("-") ? UsageError::unknownOption : UsageError::unknownCommand, command);
     }
 
     constexpr std::string_view keyOption = "--key";

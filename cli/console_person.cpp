@@ -55,8 +55,7 @@ void ConsolePerson::showProgress(WorkStage stage, std::uint64_t done, std::uint6
     const int percent = static_cast<int>(done * 100 / total);
     if (percent != shownPercent_) {
         shownPercent_ = percent;
-        err_ << "\rvotrana: " << argument_ << ": " << stageName(texts_, stage) << ' ' << percent << '%'
-             << std::flush;
+        err_ << "\rvotrana: " << argument_ << ": " << stageName(texts_, stage) << ' ' << percent << '%' << std::flush;
     }
 }
 

@@ -16,8 +16,7 @@ namespace votrana {
 
 class FrozenTrie {
 public:
-    FrozenTrie()
-        : rows_(std::make_unique_for_overwrite<std::uint16_t[]>(static_cast<std::size_t>(codeCount + 1) * 256))
+    FrozenTrie() : rows_(std::make_unique_for_overwrite<std::uint16_t[]>(static_cast<std::size_t>(codeCount + 1) * 256))
     {
     }
 

@@ -50,8 +50,7 @@ bool generateKey(KeyTables& tables, const RandomSource& random)
 
 bool checkKeyFile(std::span<const std::uint8_t> fileBytes, KeyDirection direction)
 {
-    return fileBytes.size() == keyFileSize &&
-           isPermutation(fileBytes.subspan(keyHalfOffset(direction), keyHalfSize));
+    return fileBytes.size() == keyFileSize && isPermutation(fileBytes.subspan(keyHalfOffset(direction), keyHalfSize));
 }
 
 std::array<std::uint8_t, keyFileSize> keyFileBytes(const KeyTables& tables)

@@ -31,8 +31,8 @@ CodecRun runCodec(Person& person, Notifier& notifier, Run run, const FileSource&
 
 }  // namespace
 
-CodecRun compressInto(Person& person, Notifier& notifier, Codec& codec, File& source,
-                      std::uint64_t sourceLength, const KeyTable& substitution, File& target)
+CodecRun compressInto(Person& person, Notifier& notifier, Codec& codec, File& source, std::uint64_t sourceLength,
+                      const KeyTable& substitution, File& target)
 {
     ProgressMeter progress(person, WorkStage::coding, sourceLength);
     FileSource plain(source, progress, &substitution);

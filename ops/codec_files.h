@@ -18,8 +18,8 @@ enum class CodecRun {
 };
 
 // Compresses the `sourceLength` bytes of `source`, each passed through `substitution`, into `target`.
-CodecRun compressInto(Person& person, Notifier& notifier, Codec& codec, File& source,
-                      std::uint64_t sourceLength, const KeyTable& substitution, File& target);
+CodecRun compressInto(Person& person, Notifier& notifier, Codec& codec, File& source, std::uint64_t sourceLength,
+                      const KeyTable& substitution, File& target);
 
 // Decompresses the whole coded stream of `source` into `target`. A stream that is damaged, or is
 // followed by anything, is refused.

@@ -136,8 +136,8 @@ bool CodingCommand::compress(File& source, std::uint64_t length)
     if (!codedFile_) {
         return refuse(texts_.cannotCreateCodedFile);
     }
-    CodecRun run = compressInto(person_, notifier_, *state_.codecState, source, length,
-                                state_.keyTables.codingTable, codedFile_->file());
+    CodecRun run = compressInto(person_, notifier_, *state_.codecState, source, length, state_.keyTables.codingTable,
+                                codedFile_->file());
     if (run == CodecRun::done && !source.close()) {
         notifier_.error(texts_.readWriteFailed);
         run = CodecRun::failed;

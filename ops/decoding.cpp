@@ -59,8 +59,8 @@ CommandOutcome DecodingCommand::run()
         !substitute(data_->file(), length) || !putInPlace()) {
         return outcome_;
     }
-    notifier_.information(std::string(texts_.decodingDone) + decodedFilePath_ +
-                          std::string(texts_.keyFileLabel) + decodingKeyPath_);
+    notifier_.information(std::string(texts_.decodingDone) + decodedFilePath_ + std::string(texts_.keyFileLabel) +
+                          decodingKeyPath_);
     return CommandOutcome::done;
 }
 
@@ -89,7 +89,7 @@ bool DecodingCommand::loadChosenKey()
     const KeyFileChoice& choice = state_.keyFileChoice;
     decodingKeyPath_ = choice.useUserKey ? choice.keyFilePath : defaultKeyPathFor(codedFilePath_, style_);
     return loadKey(decodingKeyPath_, KeyDirection::decoding,
-                            choice.useUserKey ? texts_.userKeyFileNotFound : texts_.defaultKeyFileNotFound);
+                   choice.useUserKey ? texts_.userKeyFileNotFound : texts_.defaultKeyFileNotFound);
 }
 
 // The checks after the key, in their order: room on the disk, then a name the decoded file may take.

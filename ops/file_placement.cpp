@@ -86,8 +86,7 @@ bool isSameFile(Machine& machine, const std::string& a, const std::string& b)
     return first && second && first->isSameFileAs(*second);
 }
 
-bool setPermissionsFor(Machine& machine, File& file, std::optional<std::uint32_t> wanted,
-                       const std::string& finalPath)
+bool setPermissionsFor(Machine& machine, File& file, std::optional<std::uint32_t> wanted, const std::string& finalPath)
 {
     if (!wanted) {
         return true;

@@ -24,8 +24,7 @@ bool isSameFile(Machine& machine, const std::string& a, const std::string& b);
 // Gives a new `file` the permission bits `wanted`, less any that the file now at `finalPath` lacks,
 // so that replacing a file never lets more users at its name. Nothing to do where the system has no
 // such bits (`wanted` is then nullopt).
-bool setPermissionsFor(Machine& machine, File& file, std::optional<std::uint32_t> wanted,
-                       const std::string& finalPath);
+bool setPermissionsFor(Machine& machine, File& file, std::optional<std::uint32_t> wanted, const std::string& finalPath);
 
 // Whether any of the final names holds a file now: the new files must then be made durable before
 // they take the names.

@@ -12,8 +12,7 @@ namespace votrana {
 // Tells the person how far a pass over a file has come.
 class ProgressMeter {
 public:
-    ProgressMeter(Person& person, WorkStage stage, std::uint64_t total)
-        : person_(person), stage_(stage), total_(total)
+    ProgressMeter(Person& person, WorkStage stage, std::uint64_t total) : person_(person), stage_(stage), total_(total)
     {
     }
 

@@ -18,8 +18,7 @@ enum class KeyFileLoading {
 
 // Loads the half of the key file at `path` for `direction` into `tables`, which stay as they were
 // unless the file is a correct key file.
-KeyFileLoading loadKeyFile(Machine& machine, const std::string& path, KeyDirection direction,
-                           KeyTables& tables);
+KeyFileLoading loadKeyFile(Machine& machine, const std::string& path, KeyDirection direction, KeyTables& tables);
 
 // What the person is told when a key file was not loaded.
 std::string_view keyFileFailureText(const Texts& texts, KeyFileLoading loading);

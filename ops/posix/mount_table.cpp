@@ -71,8 +71,8 @@ std::vector<MountEntry> parseMountInfo(std::string_view text)
         const std::vector<std::string_view> fields = fieldsOf(text.substr(0, end));
         text.remove_prefix(std::min(end + 1, text.size()));
         // id, parent id, major:minor, root, mount point, options, optional fields..., "-", type, source
-        const auto separator = std::find(fields.begin() + std::min<std::ptrdiff_t>(6, std::ssize(fields)),
-                                         fields.end(), std::string_view("-"));
+        const auto separator = std::find(fields.begin() + std::min<std::ptrdiff_t>(6, std::ssize(fields)), fields.end(),
+                                         std::string_view("-"));
         if (fields.size() < 6 || fields.end() - separator < 3) {
             continue;
         }

@@ -192,8 +192,7 @@ std::vector<MountEntry> currentMounts()
 // The kernel's own mark of a device with removable media; for a partition it sits on the whole disk.
 bool isRemovableDevice(unsigned major, unsigned minor)
 {
-    const std::string device =
-        canonicalPath("/sys/dev/block/" + std::to_string(major) + ":" + std::to_string(minor));
+    const std::string device = canonicalPath("/sys/dev/block/" + std::to_string(major) + ":" + std::to_string(minor));
     if (device.empty()) {
         return false;
     }

@@ -20,8 +20,7 @@ std::optional<FileIdentity> identityOf(HANDLE handle)
         return std::nullopt;
     }
     const auto join = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
-    return FileIdentity{information.dwVolumeSerialNumber,
-                        join(information.nFileIndexHigh, information.nFileIndexLow),
+    return FileIdentity{information.dwVolumeSerialNumber, join(information.nFileIndexHigh, information.nFileIndexLow),
                         join(information.nFileSizeHigh, information.nFileSizeLow),
                         static_cast<std::int64_t>(join(information.ftLastWriteTime.dwHighDateTime,
                                                        information.ftLastWriteTime.dwLowDateTime))};
@@ -138,8 +137,8 @@ std::unique_ptr<File> openFile(const std::string& path, DWORD access, DWORD shar
     if (path.empty()) {
         return nullptr;
     }
-    const HANDLE handle = CreateFileW(fileApiPath(path).c_str(), access, share, nullptr, disposition,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle =
+        CreateFileW(fileApiPath(path).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return nullptr;
     }
@@ -257,8 +256,8 @@ std::optional<FileIdentity> Win32Machine::identity(const std::string& path)
         return std::nullopt;
     }
     const HANDLE handle = CreateFileW(fileApiPath(path).c_str(), FILE_READ_ATTRIBUTES,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
@@ -310,8 +309,8 @@ bool Win32Machine::replace(const std::string& from, const std::string& to)
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return false;
     }
-    return MoveFileExW(fileApiPath(from).c_str(), target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return MoveFileExW(fileApiPath(from).c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+           0;
 }
 
 }  // namespace votrana

@@ -39,7 +39,11 @@ TEST(LabelFont, EachLanguageAndFamilyHasItsRow)
 
 LabelMeasures frame(int textWidth, int textHeight, int externalLeading)
 {
-    return {.cxBorder = 1, .cyBorder = 1, .cyCaption = 18, .textWidth = textWidth, .textHeight = textHeight,
+    return {.cxBorder = 1,
+            .cyBorder = 1,
+            .cyCaption = 18,
+            .textWidth = textWidth,
+            .textHeight = textHeight,
             .externalLeading = externalLeading};
 }
 

@@ -30,8 +30,8 @@ TEST(IconBarBitmaps, EachVariantHasItsSet)
               "HelpXUp HelpXDn HelpXIn ExitXUp ExitXDn ExitXIn ");
     const std::string unmarked = "CodeUp CodeDn CodeIn DeCodeUp DeCodeDn DeCodeIn AboutUp AboutDn AboutIn "
                                  "HelpUp HelpDn HelpIn ExitUp ExitDn ExitIn ";
-    for (OsVariant variant : {OsVariant::Win9x, OsVariant::Win98, OsVariant::Nt40, OsVariant::Nt60,
-                              OsVariant::NtOther}) {
+    for (OsVariant variant :
+         {OsVariant::Win9x, OsVariant::Win98, OsVariant::Nt40, OsVariant::Nt60, OsVariant::NtOther}) {
         EXPECT_EQ(allNames(variant), unmarked) << static_cast<int>(variant);
     }
 }

@@ -41,8 +41,8 @@ protected:
     ToolRun runTool(const std::vector<std::string>& arguments, const std::string& locale = "",
                     const std::string& out = "")
     {
-        std::string command = "cd " + quoted(folder.path("")) + " && env -u LC_ALL -u LC_MESSAGES -u LANG " +
-                              locale + " " + quoted(VOTRANA_BINARY);
+        std::string command = "cd " + quoted(folder.path("")) + " && env -u LC_ALL -u LC_MESSAGES -u LANG " + locale +
+                              " " + quoted(VOTRANA_BINARY);
         for (const std::string& argument : arguments) {
             command += " " + quoted(argument);
         }
@@ -212,8 +212,8 @@ TEST_F(CliTest, ParallelRunsOnTheSameNames)
     ASSERT_EQ(runTool({"code", "report.txt"}).status, 0);
     for (int round = 0; round < 8; ++round) {
         const pid_t first = startTool({"code", folder.path("report.txt")});
-        const pid_t second =
-            startTool({round % 2 == 0 ? "decode" : "code", folder.path(round % 2 == 0 ? "report_txt.___" : "report.txt")});
+        const pid_t second = startTool(
+            {round % 2 == 0 ? "decode" : "code", folder.path(round % 2 == 0 ? "report_txt.___" : "report.txt")});
         exitStatusOf(first);
         exitStatusOf(second);
         ASSERT_EQ(readFile(folder.path("report.txt")), source) << "round " << round;

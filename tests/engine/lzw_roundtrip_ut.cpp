@@ -25,7 +25,8 @@ const InputKind inputKinds[] = {
     {"text", testing::textLikeBytes},
 };
 
-const std::size_t lengths[] = {0, 1, 2, 3, 4, 7, 255, 256, 257, 511, 1000, 4095, 4096, 4097, 12000, 65535, 65536, 65537, 300000};
+const std::size_t lengths[] = {0,    1,    2,    3,    4,     7,     255,   256,   257,   511,
+                               1000, 4095, 4096, 4097, 12000, 65535, 65536, 65537, 300000};
 
 TEST(LzwRoundTrip, MatchesReferenceStaysInBoundAndComesBack)
 {

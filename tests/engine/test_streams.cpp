@@ -29,8 +29,8 @@ std::vector<std::uint8_t> lowEntropyBytes(std::size_t length, unsigned seed)
 
 std::vector<std::uint8_t> textLikeBytes(std::size_t length, unsigned seed)
 {
-    static constexpr std::string_view words[] = {"the ", "coded ", "file ", "key ", "is ", "a ", "and ", "of ",
-                                                 "table\n", "dictionary ", "byte ", "0x61 ", "\t{\n", "}\n"};
+    static constexpr std::string_view words[] = {"the ", "coded ",  "file ",       "key ",  "is ",   "a ",    "and ",
+                                                 "of ",  "table\n", "dictionary ", "byte ", "0x61 ", "\t{\n", "}\n"};
     std::mt19937 random(seed);
     std::vector<std::uint8_t> bytes;
     bytes.reserve(length + 16);

@@ -43,9 +43,10 @@ void checkAboutContents(const Context& context, HWND box)
         }
     }
     const bool ok = texts.size() == 3 && texts[0] == wide(context.texts->aboutName) &&
-        texts[1] == wide(context.texts->aboutVersion) && texts[2].starts_with(wide(context.texts->aboutDescription)) &&
-        texts[2].size() > wide(context.texts->aboutDescription).size() && icon &&
-        okText == wide(context.texts->okButton);
+                    texts[1] == wide(context.texts->aboutVersion) &&
+                    texts[2].starts_with(wide(context.texts->aboutDescription)) &&
+                    texts[2].size() > wide(context.texts->aboutDescription).size() && icon &&
+                    okText == wide(context.texts->okButton);
     std::string shown;
     for (const std::wstring& text : texts) {
         shown += cat("'", printable(text), "' ");

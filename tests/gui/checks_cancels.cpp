@@ -41,11 +41,11 @@ void cancelOpenFileDialog(const Context& context, Program& program, int button, 
     }
     // The dialog moves off the main window, so that its going repaints nothing there; the program's own
     // repaint of the button's area is what remains.
-    open_file_dialog::moveAway(dialog);
+    openFileDialog::moveAway(dialog);
     Sleep(200);
     PaintLogReader paints(program.main());
     paints.clear();
-    open_file_dialog::cancel(dialog);
+    openFileDialog::cancel(dialog);
     const votrana::BarArea shouldRepaint = votrana::buttonRepaintArea(button);
     const RECT area{shouldRepaint.left, shouldRepaint.top, shouldRepaint.right, shouldRepaint.bottom};
     bool repainted = false;
@@ -82,7 +82,7 @@ void cancelKeyDialogOfDecoding(const Context& context, Program& program, const s
     }
     // Meanwhile the coded file has lent its name to the decompressed data.
     screenshot(closeBox ? "decoding-key-dialog-close-box" : "decoding-key-dialog-cancel");
-    const bool ended = closeBox ? key_dialog::closeWithCloseBox(dialog) : key_dialog::pressCancel(dialog);
+    const bool ended = closeBox ? keyDialog::closeWithCloseBox(dialog) : keyDialog::pressCancel(dialog);
     report().check(ended, cat(step, " ends the dialog"));
     expectNoMessage(program, step);
     report().check(folderNames(folder) == before && readFile(coded) == codedBytes,
@@ -110,9 +110,8 @@ void checkCancels(Context& context)
     // A coded file to decode, and its source out of the way.
     if (runCoding(context, *program, "Coding a file to decode", source, {KeyChoice::Way::applicationKey, {}})) {
         expectMessage(*program, "Coding a file to decode",
-                      informationMessage(context,
-                                         cat(context.texts->codingDone, utf8(coded), context.texts->keyFileLabel,
-                                             utf8(keyNameOf(coded)))));
+                      informationMessage(context, cat(context.texts->codingDone, utf8(coded),
+                                                      context.texts->keyFileLabel, utf8(keyNameOf(coded)))));
     }
     DeleteFileW(source.c_str());
     cancelKeyDialogOfDecoding(context, *program, coded, false);

@@ -40,7 +40,7 @@ void roundTripWithApplicationKey(const Context& context, Program& program, const
     HWND dialog = expectOpenFileDialog(program, cat("Coding ", what), context.texts->codeFileTitle,
                                        context.texts->allFilesFilter);
     screenshot(cat("open-file-dialog-", what));
-    if (dialog == nullptr || !open_file_dialog::choose(dialog, source)) {
+    if (dialog == nullptr || !openFileDialog::choose(dialog, source)) {
         return;
     }
     HWND keyDialog = expectKeyDialog(context, program, cat("Coding ", what));
@@ -128,11 +128,12 @@ void checkCodingAndDecoding(Context& context)
     const Bytes data = sampleBytes(70000, 3);
     const Bytes archive = sampleBytes(20000, 4);
     const bool ready = makeFolder(folder) && makeFolder(readmeFolder) && makeFolder(emptyFolder) &&
-        writeFile(emptyFolder + L"\\empty.txt", {}) && makeFolder(typedFolder) && makeFolder(browsedFolder) &&
-        makeFolder(keys) && writeFile(folder + L"\\report.txt", report1) &&
-        writeFile(readmeFolder + L"\\README", readme) && writeFile(typedFolder + L"\\data.bin", data) &&
-        writeFile(browsedFolder + L"\\archive.tar.gz", archive) && writeFile(keys + L"\\typed.key", keyFileBytes(21)) &&
-        writeFile(keys + L"\\browsed.key", keyFileBytes(22));
+                       writeFile(emptyFolder + L"\\empty.txt", {}) && makeFolder(typedFolder) &&
+                       makeFolder(browsedFolder) && makeFolder(keys) && writeFile(folder + L"\\report.txt", report1) &&
+                       writeFile(readmeFolder + L"\\README", readme) && writeFile(typedFolder + L"\\data.bin", data) &&
+                       writeFile(browsedFolder + L"\\archive.tar.gz", archive) &&
+                       writeFile(keys + L"\\typed.key", keyFileBytes(21)) &&
+                       writeFile(keys + L"\\browsed.key", keyFileBytes(22));
     if (!report().check(ready, "the files to code and two user's key files are ready")) {
         return;
     }

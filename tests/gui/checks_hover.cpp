@@ -96,14 +96,16 @@ void checkHoverLabels(Context& context)
     };
     for (const HoverStep& step : steps) {
         moveMouse(program->client(step.x, step.y));
-        const Image expected = step.label == 0
-            ? plain
-            : bandWithLabel(plain, step.label, wide(context.texts->labels.at(static_cast<std::size_t>(step.label - 1))),
-                            style);
+        const Image expected =
+            step.label == 0
+                ? plain
+                : bandWithLabel(plain, step.label,
+                                wide(context.texts->labels.at(static_cast<std::size_t>(step.label - 1))), style);
         const Difference difference = band.waitFor(expected);
-        const std::string shown = step.label == 0
-            ? std::string("no label, the picture as before")
-            : cat("the label \"", context.texts->labels.at(static_cast<std::size_t>(step.label - 1)), "\"");
+        const std::string shown =
+            step.label == 0
+                ? std::string("no label, the picture as before")
+                : cat("the label \"", context.texts->labels.at(static_cast<std::size_t>(step.label - 1)), "\"");
         report().check(difference.count == 0,
                        cat("mouse at client (", step.x, ",", step.y, "), ", step.what, ": ", shown),
                        describe(difference));
@@ -117,7 +119,7 @@ void checkHoverLabels(Context& context)
     HWND aboutBox = waitForDialog(program->id(), wide(context.texts->aboutCaption));
     if (report().check(aboutBox != nullptr, "the About box opens for the checks below")) {
         // Away from the band, so that a label could be seen.
-        open_file_dialog::moveAway(aboutBox);
+        openFileDialog::moveAway(aboutBox);
         const RECT covered = band.fromScreen(windowRect(aboutBox));
         PaintLogReader messages(program->main());
         messages.clear();
@@ -140,11 +142,11 @@ void checkHoverLabels(Context& context)
     band.waitFor(bandWithLabel(plain, 1, wide(context.texts->labels[0]), style));
     program->click(coding);
     if (HWND dialog = waitForDialog(program->id(), wide(context.texts->codeFileTitle))) {
-        open_file_dialog::moveAway(dialog);
+        openFileDialog::moveAway(dialog);
         const Difference difference = band.waitFor(plain);
         report().check(difference.count == 0, "the Coding command removes the shown label before its dialog",
                        describe(difference));
-        open_file_dialog::cancel(dialog);
+        openFileDialog::cancel(dialog);
     } else {
         report().check(false, "the Coding command removes the shown label before its dialog", "no dialog showed");
     }

@@ -169,12 +169,12 @@ void checkCommands(const Context& context, std::unique_ptr<Program>& program)
     clickAt(program->buttonMiddle(coding));
     if (HWND dialog = expectOpenFileDialog(*program, "a click on Coding", context.texts->codeFileTitle,
                                            context.texts->allFilesFilter)) {
-        open_file_dialog::cancel(dialog);
+        openFileDialog::cancel(dialog);
     }
     clickAt(program->buttonMiddle(decoding));
     if (HWND dialog = expectOpenFileDialog(*program, "a click on Decoding", context.texts->decodeFileTitle,
                                            context.texts->codedFilesFilter)) {
-        open_file_dialog::cancel(dialog);
+        openFileDialog::cancel(dialog);
     }
     clickAt(program->buttonMiddle(about));
     HWND aboutBox = waitForDialog(program->id(), wide(context.texts->aboutCaption));

@@ -15,18 +15,18 @@ namespace guitest {
 
 namespace {
 
-using key_dialog::State;
+using keyDialog::State;
 
 bool expectState(HWND dialog, std::string_view what, const State& wanted)
 {
     State shown;
     waitUntil(
         [&] {
-            shown = key_dialog::read(dialog);
+            shown = keyDialog::read(dialog);
             return shown == wanted;
         },
         2000);
-    return report().check(shown == wanted, what, key_dialog::describe(shown));
+    return report().check(shown == wanted, what, keyDialog::describe(shown));
 }
 
 void checkTexts(const Context& context, HWND dialog)
@@ -53,7 +53,7 @@ void checkTexts(const Context& context, HWND dialog)
     bool label = false;
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         label = label ||
-            (_wcsicmp(className(child).c_str(), L"Static") == 0 && windowText(child) == wide(texts.keyPathLabel));
+                (_wcsicmp(className(child).c_str(), L"Static") == 0 && windowText(child) == wide(texts.keyPathLabel));
     }
     if (!label) {
         problems += " no label with the expected text;";
@@ -88,14 +88,14 @@ void checkKeyFileDialog(Context& context)
 
     // First use: the application's key, the field and Browse disabled.
     HWND dialog = chooseFileToCode(context, *program, "first Coding", source)
-        ? expectKeyDialog(context, *program, "first Coding")
-        : nullptr;
+                      ? expectKeyDialog(context, *program, "first Coding")
+                      : nullptr;
     if (dialog != nullptr) {
         expectState(dialog, "on first use 113 is marked, the field is empty and disabled, Browse disabled",
                     applicationKey);
         checkTexts(context, dialog);
         screenshot("key-dialog-first-use");
-        report().check(key_dialog::pressCancel(dialog), "Cancel ends the key-file dialog");
+        report().check(keyDialog::pressCancel(dialog), "Cancel ends the key-file dialog");
         expectNoMessage(*program, "Coding after Cancel");
         report().check(folderNames(folder) == untouched, "Coding after Cancel writes nothing",
                        describe(folderNames(folder)));
@@ -103,33 +103,32 @@ void checkKeyFileDialog(Context& context)
 
     // 114 enables the field and Browse; 113 empties and disables the field; 114 again shows it empty.
     dialog = chooseFileToCode(context, *program, "second Coding", source)
-        ? expectKeyDialog(context, *program, "second Coding")
-        : nullptr;
+                 ? expectKeyDialog(context, *program, "second Coding")
+                 : nullptr;
     if (dialog != nullptr) {
         expectState(dialog, "after Cancel the dialog opens again with 113 marked", applicationKey);
-        key_dialog::markUserKey(dialog);
+        keyDialog::markUserKey(dialog);
         expectState(dialog, "114 marks the user's key and enables the field and Browse",
                     State{false, true, true, true, L""});
-        key_dialog::typeIntoField(dialog, userKey);
+        keyDialog::typeIntoField(dialog, userKey);
         expectState(dialog, "a path typed into the field shows there", State{false, true, true, true, userKey});
         screenshot("key-dialog-user-key");
         // Typing stops at 256 characters.
         const std::wstring longPath = L"C:\\" + std::wstring(300, L'k');
-        key_dialog::typeIntoField(dialog, longPath);
-        const std::wstring typed = key_dialog::read(dialog).field;
+        keyDialog::typeIntoField(dialog, longPath);
+        const std::wstring typed = keyDialog::read(dialog).field;
         report().check(typed == longPath.substr(0, 256), "typing into the field stops at 256 characters",
                        cat(typed.size(), " characters in the field"));
-        key_dialog::markApplicationKey(dialog);
+        keyDialog::markApplicationKey(dialog);
         expectState(dialog, "113 empties and disables the field and disables Browse", applicationKey);
-        key_dialog::markUserKey(dialog);
+        keyDialog::markUserKey(dialog);
         expectState(dialog, "113 then 114 leaves the field empty", State{false, true, true, true, L""});
-        key_dialog::typeIntoField(dialog, userKey);
+        keyDialog::typeIntoField(dialog, userKey);
         expectState(dialog, "the path typed again shows in the field", State{false, true, true, true, userKey});
-        report().check(key_dialog::pressOk(dialog), "OK ends the key-file dialog");
-        expectMessage(
-            *program, "Coding with the user's key typed into the field",
-            informationMessage(
-                context, cat(context.texts->codingDone, utf8(coded), context.texts->keyFileLabel, utf8(userKey))));
+        report().check(keyDialog::pressOk(dialog), "OK ends the key-file dialog");
+        expectMessage(*program, "Coding with the user's key typed into the field",
+                      informationMessage(context, cat(context.texts->codingDone, utf8(coded),
+                                                      context.texts->keyFileLabel, utf8(userKey))));
         report().check(folderNames(folder) == std::set<std::wstring>{L"notes.txt", L"notes_txt.___"},
                        "the coded file is written, and no key file beside it", describe(folderNames(folder)));
     }
@@ -137,42 +136,41 @@ void checkKeyFileDialog(Context& context)
     // The user's key and its path are kept for the next command.
     DeleteFileW(source.c_str());
     dialog = chooseFileToDecode(context, *program, "Decoding next", coded)
-        ? expectKeyDialog(context, *program, "Decoding next")
-        : nullptr;
+                 ? expectKeyDialog(context, *program, "Decoding next")
+                 : nullptr;
     if (dialog != nullptr) {
         expectState(dialog, "the next command's dialog opens with 114 marked and the same path",
                     State{false, true, true, true, userKey});
-        key_dialog::pressOk(dialog);
-        expectMessage(
-            *program, "Decoding with the kept user's key",
-            informationMessage(
-                context, cat(context.texts->decodingDone, utf8(source), context.texts->keyFileLabel, utf8(userKey))));
+        keyDialog::pressOk(dialog);
+        expectMessage(*program, "Decoding with the kept user's key",
+                      informationMessage(context, cat(context.texts->decodingDone, utf8(source),
+                                                      context.texts->keyFileLabel, utf8(userKey))));
         report().check(readFile(source) == plain, "the decoded file equals the coded one's source");
     }
 
     // The close box ends the dialog as Cancel does; a switch to 113 made before it is kept.
     const std::set<std::wstring> before = folderNames(folder);
     dialog = chooseFileToCode(context, *program, "Coding, closed", source)
-        ? expectKeyDialog(context, *program, "Coding, closed")
-        : nullptr;
+                 ? expectKeyDialog(context, *program, "Coding, closed")
+                 : nullptr;
     if (dialog != nullptr) {
-        key_dialog::markApplicationKey(dialog);
-        report().check(key_dialog::closeWithCloseBox(dialog), "the close box ends the key-file dialog");
+        keyDialog::markApplicationKey(dialog);
+        report().check(keyDialog::closeWithCloseBox(dialog), "the close box ends the key-file dialog");
         expectNoMessage(*program, "Coding after the close box");
         report().check(folderNames(folder) == before, "Coding after the close box writes nothing",
                        describe(folderNames(folder)));
     }
     // A key file chosen with Browse after a switch to 113 is dropped.
     dialog = chooseFileToCode(context, *program, "Coding, Browse after 113", source)
-        ? expectKeyDialog(context, *program, "Coding, Browse after 113")
-        : nullptr;
+                 ? expectKeyDialog(context, *program, "Coding, Browse after 113")
+                 : nullptr;
     if (dialog != nullptr) {
-        key_dialog::markUserKey(dialog);
+        keyDialog::markUserKey(dialog);
         postClick(dialog, IDC_BROWSE_BUTTON);
         HWND browse = expectOpenFileDialog(*program, "Browse, then 113", context.texts->browseKeyTitle,
                                            context.texts->keyFilesFilter, dialog);
-        key_dialog::markApplicationKey(dialog);
-        if (browse != nullptr && open_file_dialog::choose(browse, userKey)) {
+        keyDialog::markApplicationKey(dialog);
+        if (browse != nullptr && openFileDialog::choose(browse, userKey)) {
             expectState(dialog, "a key file chosen with Browse after a switch to 113 is dropped", applicationKey);
             // The Browse dialog gives its owner back its input when it closes; the key-file dialog is still
             // open, so the main window must take no commands.
@@ -180,18 +178,18 @@ void checkKeyFileDialog(Context& context)
             report().check(!IsWindowEnabled(program->main()),
                            "after Browse the main window stays disabled while the key-file dialog is open");
         }
-        report().check(key_dialog::pressCancel(dialog), "Cancel ends the key-file dialog");
+        report().check(keyDialog::pressCancel(dialog), "Cancel ends the key-file dialog");
         expectNoMessage(*program, "Coding, Browse after 113, cancelled");
     }
     dialog = chooseFileToCode(context, *program, "Coding after the switch", source)
-        ? expectKeyDialog(context, *program, "Coding after the switch")
-        : nullptr;
+                 ? expectKeyDialog(context, *program, "Coding after the switch")
+                 : nullptr;
     if (dialog != nullptr) {
         expectState(dialog, "a switch to 113 before the close box is kept", applicationKey);
 
         // OK while the Browse dialog is open: Browse goes, the key-file dialog ends with OK, the field kept.
-        key_dialog::markUserKey(dialog);
-        key_dialog::typeIntoField(dialog, userKey);
+        keyDialog::markUserKey(dialog);
+        keyDialog::typeIntoField(dialog, userKey);
         postClick(dialog, IDC_BROWSE_BUTTON);
         HWND browse = expectOpenFileDialog(*program, "Browse", context.texts->browseKeyTitle,
                                            context.texts->keyFilesFilter, dialog);
@@ -199,10 +197,9 @@ void checkKeyFileDialog(Context& context)
         postClick(dialog, IDOK);
         const bool bothGone = browse != nullptr && waitGone(browse) && waitGone(dialog);
         report().check(bothGone, "OK while Browse is open closes Browse and ends the key-file dialog");
-        expectMessage(
-            *program, "Coding after OK with Browse open",
-            informationMessage(
-                context, cat(context.texts->codingDone, utf8(coded), context.texts->keyFileLabel, utf8(userKey))));
+        expectMessage(*program, "Coding after OK with Browse open",
+                      informationMessage(context, cat(context.texts->codingDone, utf8(coded),
+                                                      context.texts->keyFileLabel, utf8(userKey))));
     }
     endProgram(program);
 }

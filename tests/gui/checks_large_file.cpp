@@ -192,8 +192,8 @@ void checkLargeFile(Context& context)
 
     // Coding: the work runs from OK in the key-file dialog to the message.
     HWND keyDialog = chooseFileToCode(context, *program, "Coding 200 MB", source)
-        ? expectKeyDialog(context, *program, "Coding 200 MB")
-        : nullptr;
+                         ? expectKeyDialog(context, *program, "Coding 200 MB")
+                         : nullptr;
     if (keyDialog == nullptr) {
         endProgram(program);
         return;
@@ -225,11 +225,11 @@ void checkLargeFile(Context& context)
     HWND open = expectOpenFileDialog(*program, "Decoding 200 MB", context.texts->decodeFileTitle,
                                      context.texts->codedFilesFilter);
     if (open != nullptr) {
-        open_file_dialog::moveAway(open);
+        openFileDialog::moveAway(open);
     }
     moveMouse(POINT{resting.x, resting.y + 1});
     moveMouse(resting);
-    if (open != nullptr && open_file_dialog::choose(open, coded)) {
+    if (open != nullptr && openFileDialog::choose(open, coded)) {
         const Watch decompressing = watchUntilDialog(*program, arrow);
         report().note(
             cat("Decompressing 200 MB took ", seconds(decompressing.ms), " (from Open to the key-file dialog)"));

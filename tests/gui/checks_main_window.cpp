@@ -42,7 +42,7 @@ void checkPlaceAndLook(const Context& context, Program& program)
     GetClientRect(main, &client);
     const LONG style = GetWindowLongW(main, GWL_STYLE);
     const bool fixed = (style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU) != 0 &&
-        (style & WS_MINIMIZEBOX) != 0 && (style & WS_MAXIMIZEBOX) == 0 && (style & WS_THICKFRAME) == 0;
+                       (style & WS_MINIMIZEBOX) != 0 && (style & WS_MAXIMIZEBOX) == 0 && (style & WS_THICKFRAME) == 0;
     report().check(fixed && client.right == 330 && client.bottom == 155,
                    "a fixed-size captioned window with system menu and minimise box; client area 330 x 155",
                    cat("style 0x", std::hex, style, std::dec, ", client ", client.right, " x ", client.bottom));
@@ -77,8 +77,8 @@ void checkPlaceAndLook(const Context& context, Program& program)
     HWND bar = program.iconBar();
     const RECT barRect = windowRect(bar);
     const bool barPlaced = bar != nullptr && barRect.left == top.x && barRect.top == top.y &&
-        barRect.right - barRect.left == GetSystemMetrics(SM_CXSCREEN) &&
-        barRect.bottom - barRect.top == cyBorder + iconButtonHeight;
+                           barRect.right - barRect.left == GetSystemMetrics(SM_CXSCREEN) &&
+                           barRect.bottom - barRect.top == cyBorder + iconButtonHeight;
     std::string buttons;
     bool buttonsPlaced = true;
     for (int index = 0; index < iconButtonCount; ++index) {
@@ -86,9 +86,10 @@ void checkPlaceAndLook(const Context& context, Program& program)
         const RECT buttonRect = windowRect(button);
         const bool ownerDrawn = (GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
         const bool placed = button != nullptr && ownerDrawn && className(button) == L"Button" &&
-            buttonRect.left - barRect.left == iconButtonX(index) && buttonRect.top - barRect.top == cyBorder &&
-            buttonRect.right - buttonRect.left == iconButtonWidth &&
-            buttonRect.bottom - buttonRect.top == iconButtonHeight;
+                            buttonRect.left - barRect.left == iconButtonX(index) &&
+                            buttonRect.top - barRect.top == cyBorder &&
+                            buttonRect.right - buttonRect.left == iconButtonWidth &&
+                            buttonRect.bottom - buttonRect.top == iconButtonHeight;
         buttonsPlaced = buttonsPlaced && placed;
         if (!placed) {
             buttons += cat(" button ", IDC_CODING_BUTTON + index, " at (", buttonRect.left - barRect.left, ",",
@@ -168,9 +169,9 @@ void checkMainWindow(Context& context)
     const bool clicked = clickCloseBox(program->main());
     const std::optional<DWORD> closeCode = program->process().waitForExit(windowWaitMs);
     report().check(clicked && closeCode == 0U, "the close box ends the program with exit code 0",
-                   !clicked        ? "no close box found"
-                       : closeCode ? cat("exit code ", *closeCode)
-                                   : "still running");
+                   !clicked    ? "no close box found"
+                   : closeCode ? cat("exit code ", *closeCode)
+                               : "still running");
 }
 
 }  // namespace guitest

@@ -58,10 +58,9 @@ bool codeForLater(const Context& context, Program& program, const std::wstring& 
     const std::wstring key = choice.way == KeyChoice::Way::applicationKey ? keyNameOf(coded) : choice.path;
     return runCoding(context, program, cat("Coding ", utf8(source.substr(source.find_last_of(L'\\') + 1))), source,
                      choice) &&
-        expectMessage(
-               program, "Coding a file for a later refusal",
-               informationMessage(context,
-                                  cat(context.texts->codingDone, utf8(coded), context.texts->keyFileLabel, utf8(key))));
+           expectMessage(program, "Coding a file for a later refusal",
+                         informationMessage(context, cat(context.texts->codingDone, utf8(coded),
+                                                         context.texts->keyFileLabel, utf8(key))));
 }
 
 void refuseProgramItself(const Context& context, Program& program)
@@ -119,8 +118,8 @@ void refuseWrongUserKeys(const Context& context, Program& program, const std::ws
     int serial = 0;
     for (const WrongKey& key : keys) {
         const std::wstring path = key.named == Named::emptyField
-            ? std::wstring()
-            : context.work + L"\\wrong keys\\key" + wide(cat(++serial)) + L".key";
+                                      ? std::wstring()
+                                      : context.work + L"\\wrong keys\\key" + wide(cat(++serial)) + L".key";
         if (key.named == Named::file) {
             writeFile(path, key.bytes);
         } else if (key.named == Named::folder) {
@@ -252,8 +251,8 @@ void refuseLockedFolder(const Context& context, Program& program)
     const LockOutcome lock = lockFolder(relative);
     if (lock != LockOutcome::locked) {
         const char* why = lock == LockOutcome::unsupported
-            ? "this machine cannot make a folder unwritable for the driver"
-            : "no script answered the request to lock a folder";
+                              ? "this machine cannot make a folder unwritable for the driver"
+                              : "no script answered the request to lock a folder";
         report().skip("Coding and Decoding in a folder where nothing can be written", why);
         return;
     }
@@ -281,12 +280,12 @@ void checkRefusals(Context& context)
 {
     const std::wstring folder = context.work + L"\\refusals";
     const bool ready = makeFolder(folder) && makeFolder(context.work + L"\\wrong keys") &&
-        writeFile(folder + L"\\plain.txt", sampleBytes(6000, 61)) &&
-        writeFile(folder + L"\\half.txt", sampleBytes(6000, 62)) &&
-        writeFile(folder + L"\\lost.txt", sampleBytes(6000, 63)) &&
-        writeFile(folder + L"\\damaged.txt", sampleBytes(60000, 64)) &&
-        writeFile(folder + L"\\held.txt", sampleBytes(6000, 65)) &&
-        writeFile(folder + L"\\blocked.txt", sampleBytes(6000, 66));
+                       writeFile(folder + L"\\plain.txt", sampleBytes(6000, 61)) &&
+                       writeFile(folder + L"\\half.txt", sampleBytes(6000, 62)) &&
+                       writeFile(folder + L"\\lost.txt", sampleBytes(6000, 63)) &&
+                       writeFile(folder + L"\\damaged.txt", sampleBytes(60000, 64)) &&
+                       writeFile(folder + L"\\held.txt", sampleBytes(6000, 65)) &&
+                       writeFile(folder + L"\\blocked.txt", sampleBytes(6000, 66));
     if (!report().check(ready, "the files for the refusals are ready")) {
         return;
     }

@@ -69,7 +69,8 @@ void checkTextTables(Context& context)
     // Texts the program adds for failures that have no given wording: present in both languages.
     const votrana::Texts& other = votrana::textsFor(!context.japanese);
     const bool ownTexts = !program.damagedCodedFile.empty() && !program.readWriteFailed.empty() &&
-        program.damagedCodedFile != other.damagedCodedFile && program.readWriteFailed != other.readWriteFailed;
+                          program.damagedCodedFile != other.damagedCodedFile &&
+                          program.readWriteFailed != other.readWriteFailed;
     report().check(ownTexts, "the program's own failure texts (damaged file, read or write) exist in this language",
                    cat("'", printable(program.damagedCodedFile), "', '", printable(program.readWriteFailed), "'"));
 }

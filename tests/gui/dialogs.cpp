@@ -6,7 +6,7 @@
 
 namespace guitest {
 
-namespace open_file_dialog {
+namespace openFileDialog {
 
 namespace {
 
@@ -65,9 +65,9 @@ void moveAway(HWND dialog)
     waitUntil([&] { return windowRect(dialog).left == x; }, 2000);
 }
 
-}  // namespace open_file_dialog
+}  // namespace openFileDialog
 
-namespace key_dialog {
+namespace keyDialog {
 
 namespace {
 
@@ -160,6 +160,6 @@ bool closeWithCloseBox(HWND dialog)
     return clickCloseBox(dialog) && waitGone(dialog);
 }
 
-}  // namespace key_dialog
+}  // namespace keyDialog
 
 }  // namespace guitest

@@ -12,7 +12,7 @@ namespace guitest {
 
 // The open-file dialog (Wine's explorer-style dialog: the file-name field is a ComboBoxEx32 with id
 // cmb13, 0x47C, holding an Edit; the file-type list is cmb1, 0x470).
-namespace open_file_dialog {
+namespace openFileDialog {
 
 std::wstring fileTypeText(HWND dialog);
 // Puts the path into the file-name field and presses Open; true when the dialog then goes.
@@ -21,10 +21,10 @@ bool cancel(HWND dialog);
 // Moves the dialog (or any window) off the screen but for its top-left corner, away from the main window.
 void moveAway(HWND dialog);
 
-}  // namespace open_file_dialog
+}  // namespace openFileDialog
 
 // The key-file dialog.
-namespace key_dialog {
+namespace keyDialog {
 
 struct State {
     bool applicationKeyMarked = false;
@@ -48,6 +48,6 @@ bool pressOk(HWND dialog);
 bool pressCancel(HWND dialog);
 bool closeWithCloseBox(HWND dialog);
 
-}  // namespace key_dialog
+}  // namespace keyDialog
 
 }  // namespace guitest

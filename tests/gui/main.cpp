@@ -103,15 +103,17 @@ bool prepare(Context& context, const Options& options)
     if (options.package) {
         context.appFolder = context.builtFolder;
         context.program = built;
-        const bool registry = setOsVersionValues(defaultOsVersionValues()) && removePdfAssociation() && quietCrashDialog();
-        report().check(registry, "the registry reports Windows 7 (CurrentVersion 6.1) and no program for PDF documents");
+        const bool registry =
+            setOsVersionValues(defaultOsVersionValues()) && removePdfAssociation() && quietCrashDialog();
+        report().check(registry,
+                       "the registry reports Windows 7 (CurrentVersion 6.1) and no program for PDF documents");
         return codePage && registry;
     }
     context.appFolder = context.work + L"\\app";
     context.program = context.appFolder + L"\\VOTRA_95.EXE";
     removeTree(context.work);
     const bool folders = makeFolder(context.work) && makeFolder(context.appFolder) &&
-        copyFile(built, context.program) && !fileExists(context.appFolder + L"\\VOTRA_9E.PDF");
+                         copyFile(built, context.program) && !fileExists(context.appFolder + L"\\VOTRA_9E.PDF");
     report().check(folders, "a fresh work folder holds a copy of the program, without readme documents",
                    utf8(context.program));
     const bool registry = setOsVersionValues(defaultOsVersionValues()) && removePdfAssociation() && quietCrashDialog();
@@ -166,7 +168,7 @@ int wmain(int argc, wchar_t** argv)
     if (prepare(context, options)) {
         for (const Group& group : options.package ? packageGroups : groups) {
             const bool chosen = options.only.empty() ||
-                std::find(options.only.begin(), options.only.end(), group.name) != options.only.end();
+                                std::find(options.only.begin(), options.only.end(), group.name) != options.only.end();
             if (chosen) {
                 report().group(group.name);
                 group.run(context);

@@ -23,9 +23,10 @@ PaintLogReader::PaintLogReader(HWND mainWindow)
         log_ = static_cast<PaintLog*>(MapViewOfFile(mapping_, FILE_MAP_WRITE, 0, 0, sizeof(PaintLog)));
     }
     library_ = LoadLibraryW(libraryPath().c_str());
-    const auto procedure = library_ != nullptr
-        ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library_, "watchPaints")))
-        : nullptr;
+    const auto procedure =
+        library_ != nullptr
+            ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library_, "watchPaints")))
+            : nullptr;
     const DWORD thread = GetWindowThreadProcessId(mainWindow, nullptr);
     if (procedure != nullptr && thread != 0) {
         hook_ = SetWindowsHookExW(WH_CALLWNDPROC, procedure, library_, thread);

@@ -13,8 +13,8 @@ PaintLog* sharedLog()
     static PaintLog* log = [] {
         HANDLE mapping = OpenFileMappingW(FILE_MAP_WRITE, FALSE, paintLogName);
         return mapping != nullptr
-            ? static_cast<PaintLog*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(PaintLog)))
-            : nullptr;
+                   ? static_cast<PaintLog*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(PaintLog)))
+                   : nullptr;
     }();
     return log;
 }

@@ -33,7 +33,7 @@ public:
     bool running() const;
 
 private:
-    explicit Process(const PROCESS_INFORMATION& info) : info_(info) { }
+    explicit Process(const PROCESS_INFORMATION& info) : info_(info) {}
     PROCESS_INFORMATION info_{};
 };
 

@@ -26,7 +26,7 @@ BITMAPINFO topDown32(int width, int height)
 std::uint32_t rgb(int red, int green, int blue)
 {
     return (static_cast<std::uint32_t>(red) << 16) | (static_cast<std::uint32_t>(green) << 8) |
-        static_cast<std::uint32_t>(blue);
+           static_cast<std::uint32_t>(blue);
 }
 
 std::uint32_t fromColorRef(COLORREF colour)

@@ -43,7 +43,7 @@ HWND expectOpenFileDialog(Program& program, std::string_view step, std::string_v
     bool ok = false;
     if (dialog != nullptr) {
         const std::wstring shownTitle = windowText(dialog);
-        const std::wstring shownType = open_file_dialog::fileTypeText(dialog);
+        const std::wstring shownType = openFileDialog::fileTypeText(dialog);
         const bool owned = ownerOf(dialog) == program.main();
         ok = shownTitle == wide(title) && shownType == wide(fileType) && owned;
         detail = cat("title '", printable(shownTitle), "', file type '", printable(shownType), "', ",
@@ -94,7 +94,7 @@ bool expectMessage(Program& program, std::string_view step, const ExpectedMessag
     const MessageBoxContent shown = readMessageBox(box);
     const bool owned = shown.owner == program.main();
     const bool ok = shown.caption == wide(expected.caption) && shown.text == wide(expected.text) &&
-        shown.icon == expected.icon && owned;
+                    shown.icon == expected.icon && owned;
     std::string detail = cat("caption '", printable(shown.caption), "', ", iconName(shown.icon), ", ",
                              owned ? "owned by the main window" : "NOT owned by the main window");
     if (shown.text != wide(expected.text)) {
@@ -136,35 +136,35 @@ bool answerKeyDialog(const Context& context, Program& program, HWND dialog, cons
     }
     switch (choice.way) {
     case KeyChoice::Way::applicationKey:
-        if (!key_dialog::markApplicationKey(dialog)) {
+        if (!keyDialog::markApplicationKey(dialog)) {
             return report().check(false, cat(step, ": the application's key is marked"));
         }
         break;
     case KeyChoice::Way::typed:
-        if (!key_dialog::markUserKey(dialog) || !key_dialog::typeIntoField(dialog, choice.path)) {
+        if (!keyDialog::markUserKey(dialog) || !keyDialog::typeIntoField(dialog, choice.path)) {
             return report().check(false, cat(step, ": the user's key is marked and its path typed"),
-                                  key_dialog::describe(key_dialog::read(dialog)));
+                                  keyDialog::describe(keyDialog::read(dialog)));
         }
         break;
     case KeyChoice::Way::browsed: {
-        if (!key_dialog::markUserKey(dialog)) {
+        if (!keyDialog::markUserKey(dialog)) {
             return report().check(false, cat(step, ": the user's key is marked"));
         }
         postClick(dialog, IDC_BROWSE_BUTTON);
         HWND browse = expectOpenFileDialog(program, cat(step, " (Browse)"), context.texts->browseKeyTitle,
                                            context.texts->keyFilesFilter, dialog);
-        if (browse == nullptr || !open_file_dialog::choose(browse, choice.path)) {
+        if (browse == nullptr || !openFileDialog::choose(browse, choice.path)) {
             return report().check(false, cat(step, ": a key file is chosen with Browse"));
         }
-        const bool inField = waitUntil([&] { return key_dialog::read(dialog).field == choice.path; }, 3000);
+        const bool inField = waitUntil([&] { return keyDialog::read(dialog).field == choice.path; }, 3000);
         report().check(inField, cat(step, ": Browse puts the chosen key file into the field"),
-                       key_dialog::describe(key_dialog::read(dialog)));
+                       keyDialog::describe(keyDialog::read(dialog)));
         break;
     }
     case KeyChoice::Way::unchanged:
         break;
     }
-    if (!key_dialog::pressOk(dialog)) {
+    if (!keyDialog::pressOk(dialog)) {
         return report().check(false, cat(step, ": OK ends the key-file dialog"));
     }
     return true;
@@ -174,14 +174,14 @@ bool chooseFileToCode(const Context& context, Program& program, std::string_view
 {
     program.click(coding);
     HWND dialog = expectOpenFileDialog(program, step, context.texts->codeFileTitle, context.texts->allFilesFilter);
-    return dialog != nullptr && open_file_dialog::choose(dialog, file);
+    return dialog != nullptr && openFileDialog::choose(dialog, file);
 }
 
 bool chooseFileToDecode(const Context& context, Program& program, std::string_view step, const std::wstring& file)
 {
     program.click(decoding);
     HWND dialog = expectOpenFileDialog(program, step, context.texts->decodeFileTitle, context.texts->codedFilesFilter);
-    return dialog != nullptr && open_file_dialog::choose(dialog, file);
+    return dialog != nullptr && openFileDialog::choose(dialog, file);
 }
 
 bool runCoding(const Context& context, Program& program, std::string_view step, const std::wstring& file,

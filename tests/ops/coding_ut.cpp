@@ -58,12 +58,10 @@ TEST_P(CodingTest, CodesWithAGeneratedKeyBesideTheSource)
 
     const std::string coded = folder.path("report_txt.___");
     const std::string key = folder.path("report_txt.KEY");
-    const std::string english =
-        "Following file has been created by coding;\n  " + coded + "\nKey file;\n  " + key;
-    const std::string japanese =
-        "暗号化で下記のファイルが作成されました;\n  " + coded + "\nキー・ファイル;\n  " + key;
-    EXPECT_EQ(person.messages, std::vector{shown({english.c_str(), japanese.c_str()},
-                                                 {"Information", "お知らせ"}, MessageIcon::information)});
+    const std::string english = "Following file has been created by coding;\n  " + coded + "\nKey file;\n  " + key;
+    const std::string japanese = "暗号化で下記のファイルが作成されました;\n  " + coded + "\nキー・ファイル;\n  " + key;
+    EXPECT_EQ(person.messages, std::vector{shown({english.c_str(), japanese.c_str()}, {"Information", "お知らせ"},
+                                                 MessageIcon::information)});
     EXPECT_EQ(folder.names(), (Names{"report.txt", "report_txt.KEY", "report_txt.___"}));
     const Bytes keyFile = readFile(key).value();
     EXPECT_TRUE(checkKeyFile(keyFile, KeyDirection::coding) && checkKeyFile(keyFile, KeyDirection::decoding));
@@ -133,9 +131,8 @@ TEST_P(CodingTest, RefusesBeforeTheKeyFileDialog)
         return person.messages;
     };
     state.programPath = folder.path("VOTRA_95.EXE");
-    EXPECT_EQ(refusal(folder.path("votra_95.exe")),
-              std::vector{error({"Unable to code this executable (VOTRA_95.EXE).",
-                                 "自分自身(VOTRA_95.EXE)は暗号化できません."})});
+    EXPECT_EQ(refusal(folder.path("votra_95.exe")), std::vector{error({"Unable to code this executable (VOTRA_95.EXE).",
+                                                                       "自分自身(VOTRA_95.EXE)は暗号化できません."})});
     EXPECT_EQ(refusal(folder.path("missing.txt")),
               std::vector{error({"No assigned file in the directory.", "指定されたファイルはありません."})});
     std::filesystem::create_directory(folder.path("folder"));
@@ -210,17 +207,16 @@ TEST_P(CodingTest, RefusesAUserKeyFileThatIsNoCodingKey)
     std::filesystem::create_directory(folder.path("keys"));
     person.messages.clear();
     codeWithUserKey(folder.path("keys"));
-    expectRefusal(
-        error({"Unable to open a coding/decoding key file.", "暗号化/復号化キー・ファイルを開けません."}),
-        {"keys", "report.txt"});
+    expectRefusal(error({"Unable to open a coding/decoding key file.", "暗号化/復号化キー・ファイルを開けません."}),
+                  {"keys", "report.txt"});
 }
 
 // A folder or a read-only file where a new file is to go is refused before any byte is coded, and
 // an earlier pair is left as it was.
 TEST_P(CodingTest, NamesItMayNotTakeAreRefusedBeforeTheWork)
 {
-    const Message keyRefused = error(
-        {"Unable to create a coding/decoding key file.", "暗号化/復号化キー・ファイルを作成できません."});
+    const Message keyRefused =
+        error({"Unable to create a coding/decoding key file.", "暗号化/復号化キー・ファイルを作成できません."});
     const Message codedRefused = error({"Unable to create a coded file.", "暗号化ファイルを作成できません."});
     code("report.txt");
     const Names pair{"report.txt", "report_txt.KEY", "report_txt.___"};
@@ -251,8 +247,7 @@ TEST_P(CodingTest, NamesItMayNotTakeAreRefusedBeforeTheWork)
         EXPECT_TRUE(person.cursors.empty());
         if (!folderThere) {
             EXPECT_EQ(readFile(folder.path(name)), earlier);
-            std::filesystem::permissions(path, std::filesystem::perms::owner_write,
-                                         std::filesystem::perm_options::add);
+            std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
         }
         std::filesystem::remove(path);
         person = ScriptedPerson();
@@ -278,10 +273,9 @@ TEST_P(CodingTest, AFailedCompressionIsReportedTwice)
     writeFile(folder.path("my.key"), identityKeyFile());
     machine.failWritesFrom = 1;
     codeWithUserKey(folder.path("my.key"));
-    EXPECT_EQ(
-        person.messages,
-        (std::vector{error({"Failed in reading or writing a file.", "ファイルの読み書きに失敗しました."}),
-                     error({"Failed in compressing the coded file.", "暗号化ファイルの圧縮に失敗しました."})}));
+    EXPECT_EQ(person.messages,
+              (std::vector{error({"Failed in reading or writing a file.", "ファイルの読み書きに失敗しました."}),
+                           error({"Failed in compressing the coded file.", "暗号化ファイルの圧縮に失敗しました."})}));
     EXPECT_EQ(folder.names(), (Names{"my.key", "report.txt"}));
     EXPECT_EQ(person.cursors.back(), Cursor::arrow);
 }

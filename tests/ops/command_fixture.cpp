@@ -9,8 +9,8 @@ namespace votrana {
 
 void PrintTo(const Message& message, std::ostream* out)
 {
-    *out << "{\"" << message.text << "\", \"" << message.caption << "\", icon "
-         << static_cast<int>(message.icon) << (message.systemModal ? ", system-modal}" : "}");
+    *out << "{\"" << message.text << "\", \"" << message.caption << "\", icon " << static_cast<int>(message.icon)
+         << (message.systemModal ? ", system-modal}" : "}");
 }
 
 namespace testing {
@@ -18,8 +18,7 @@ namespace testing {
 Message CommandFixture::shown(Bilingual text, Bilingual caption, MessageIcon icon) const
 {
     const bool japanese = state.japaneseUi;
-    return Message{japanese ? text.japanese : text.english, japanese ? caption.japanese : caption.english, icon,
-                   false};
+    return Message{japanese ? text.japanese : text.english, japanese ? caption.japanese : caption.english, icon, false};
 }
 
 void CommandFixture::code(const std::string& name)

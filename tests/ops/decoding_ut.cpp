@@ -68,15 +68,14 @@ TEST_P(DecodingTest, DecodesOverAFileOfTheDecodedName)
         "Following file has been created by decoding;\n  " + decoded + "\nKey file;\n  " + keyPath;
     const std::string japanese =
         "復号化で下記のファイルが作成されました;\n  " + decoded + "\nキー・ファイル;\n  " + keyPath;
-    EXPECT_EQ(person.messages, std::vector{shown({english.c_str(), japanese.c_str()},
-                                                 {"Information", "お知らせ"}, MessageIcon::information)});
+    EXPECT_EQ(person.messages, std::vector{shown({english.c_str(), japanese.c_str()}, {"Information", "お知らせ"},
+                                                 MessageIcon::information)});
     EXPECT_EQ(readFile(decoded), plain);
     EXPECT_EQ(readFile(folder.path("report_txt.___")), coded);
     EXPECT_EQ(readFile(keyPath), key);
     EXPECT_EQ(folder.names(), (Names{"report.txt", "report_txt.KEY", "report_txt.___"}));
     ASSERT_EQ(person.fileDialogs.size(), 1u);
-    EXPECT_EQ(person.fileDialogs[0].title,
-              GetParam() ? "復号化するファイルの選択" : "Select a file to decode.");
+    EXPECT_EQ(person.fileDialogs[0].title, GetParam() ? "復号化するファイルの選択" : "Select a file to decode.");
     EXPECT_EQ(person.fileDialogs[0].filterName, "Coded Files (*.___)");
     EXPECT_EQ(person.fileDialogs[0].filterPattern, "*.___");
     EXPECT_EQ(person.repaints, std::vector<CommandButton>{CommandButton::decoding});
@@ -142,8 +141,8 @@ TEST_P(DecodingTest, DialogsThatEndTheCommand)
 // is refused before the person is asked for a key.
 TEST_P(DecodingTest, RefusalsBeforeTheKeyFileDialog)
 {
-    const Message damaged = error(
-        {"The coded file is damaged and cannot be decoded.", "暗号化ファイルが壊れているため復号化できません."});
+    const Message damaged =
+        error({"The coded file is damaged and cannot be decoded.", "暗号化ファイルが壊れているため復号化できません."});
     const auto joined = [](Bytes first, const Bytes& second) {
         first.insert(first.end(), second.begin(), second.end());
         return first;
@@ -212,8 +211,7 @@ TEST_P(DecodingTest, RefusalsOfTheKeyFile)
     std::filesystem::create_directory(folder.path("keys"));
     decodeWithUserKey(folder.path("keys"));
     const Bytes identity = identityKeyFile();
-    writeFile(folder.path("coding-only.key"),
-              keyFileOf(Bytes(identity.begin(), identity.begin() + 256), Bytes(256)));
+    writeFile(folder.path("coding-only.key"), keyFileOf(Bytes(identity.begin(), identity.begin() + 256), Bytes(256)));
     decodeWithUserKey(folder.path("coding-only.key"));
     std::filesystem::rename(folder.path("report_txt.KEY"), folder.path("elsewhere.key"));
     decode("report_txt.___");
@@ -246,8 +244,8 @@ TEST_P(DecodingTest, RefusalsAfterTheKeyFile)
     decode("report_txt.___");
     EXPECT_EQ(person.cursors.size(), cursorsBefore + 2);  // only the decompression's
     std::filesystem::permissions(decoded, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
-    expectNothingChanged({warning({"Not enough free diskspace.", "ディスクの空容量が不足です."}), decodedRefused,
-                          decodedRefused});
+    expectNothingChanged(
+        {warning({"Not enough free diskspace.", "ディスクの空容量が不足です."}), decodedRefused, decodedRefused});
 
     // The key file is never written, not even when it has the decoded file's name.
     writeFile(folder.path("report.txt"), key);

@@ -6,9 +6,7 @@ namespace {
 
 class FaultyFile final : public File {
 public:
-    FaultyFile(FaultyMachine& machine, std::unique_ptr<File> file) : machine_(machine), file_(std::move(file))
-    {
-    }
+    FaultyFile(FaultyMachine& machine, std::unique_ptr<File> file) : machine_(machine), file_(std::move(file)) {}
 
     std::optional<std::size_t> read(std::span<std::uint8_t> buffer) override
     {

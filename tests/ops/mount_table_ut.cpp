@@ -45,8 +45,7 @@ TEST(MountTable, NetworkAndRemovableMediaAreNoFixedDisk)
     for (const char* type : {"ext4", "btrfs", "xfs", "fuseblk", "fuse.fuse-overlayfs", "overlay", "tmpfs"}) {
         EXPECT_FALSE(isNetworkFileSystem(type)) << type;
     }
-    EXPECT_EQ(driveTypeOf(MountEntry{"/media/cdrom", "iso9660", "/dev/sr0", 11, 0}, false),
-              DriveType::removable);
+    EXPECT_EQ(driveTypeOf(MountEntry{"/media/cdrom", "iso9660", "/dev/sr0", 11, 0}, false), DriveType::removable);
 }
 
 }  // namespace

@@ -21,15 +21,9 @@ public:
         std::optional<std::string> keyFilePath;
     };
 
-    void choose(const std::string& path)
-    {
-        fileAnswers.push_back({FileDialogAnswer::Outcome::chosen, path, 0});
-    }
+    void choose(const std::string& path) { fileAnswers.push_back({FileDialogAnswer::Outcome::chosen, path, 0}); }
     void cancelFileDialog() { fileAnswers.push_back({FileDialogAnswer::Outcome::cancelled, {}, 0}); }
-    void failFileDialog(std::uint32_t code)
-    {
-        fileAnswers.push_back({FileDialogAnswer::Outcome::failed, {}, code});
-    }
+    void failFileDialog(std::uint32_t code) { fileAnswers.push_back({FileDialogAnswer::Outcome::failed, {}, code}); }
     void useApplicationKey() { keyAnswers.push_back({KeyDialogResult::ok, false, std::string()}); }
     void useUserKey(const std::string& path) { keyAnswers.push_back({KeyDialogResult::ok, true, path}); }
     void answerKeyDialog(KeyDialogScript script) { keyAnswers.push_back(std::move(script)); }

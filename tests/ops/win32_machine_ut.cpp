@@ -107,8 +107,7 @@ TEST(Win32FileApiPath, LongFullPathsGetTheExtendedPrefix)
     EXPECT_EQ(fileApiPath(R"(C:\data\report.txt)"), LR"(C:\data\report.txt)");
     const std::string longName(300, 'x');
     EXPECT_EQ(fileApiPath(R"(C:\data\)" + longName), LR"(\\?\C:\data\)" + std::wstring(300, L'x'));
-    EXPECT_EQ(fileApiPath(R"(\\server\share\)" + longName),
-              LR"(\\?\UNC\server\share\)" + std::wstring(300, L'x'));
+    EXPECT_EQ(fileApiPath(R"(\\server\share\)" + longName), LR"(\\?\UNC\server\share\)" + std::wstring(300, L'x'));
     EXPECT_EQ(fileApiPath(R"(\\?\C:\)" + longName), LR"(\\?\C:\)" + std::wstring(300, L'x'));
 }
 

@@ -5,26 +5,31 @@
 
 namespace {
 
-std::vector<std::uint8_t> readAll(const std::filesystem::path& path) {
+std::vector<std::uint8_t> readAll(const std::filesystem::path& path)
+{
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::uint32_t get16(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+std::uint32_t get16(const std::vector<std::uint8_t>& bytes, std::size_t at)
+{
     return static_cast<std::uint32_t>(bytes[at] | (bytes[at + 1] << 8));
 }
 
-std::uint32_t get32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+std::uint32_t get32(const std::vector<std::uint8_t>& bytes, std::size_t at)
+{
     return get16(bytes, at) | (get16(bytes, at + 2) << 16);
 }
 
 }  // namespace
 
-Colour BitmapFile::colourAt(int x, int y) const {
+Colour BitmapFile::colourAt(int x, int y) const
+{
     return palette.at(indices.at(static_cast<std::size_t>(y) * width + x));
 }
 
-std::optional<BitmapFile> readBitmapFile(const std::filesystem::path& path) {
+std::optional<BitmapFile> readBitmapFile(const std::filesystem::path& path)
+{
     const std::vector<std::uint8_t> bytes = readAll(path);
     if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M' || get32(bytes, 14) != 40) {
         return std::nullopt;
@@ -59,7 +64,8 @@ std::optional<BitmapFile> readBitmapFile(const std::filesystem::path& path) {
     return bitmap;
 }
 
-std::optional<std::vector<IconEntry>> readIconDirectory(const std::filesystem::path& path) {
+std::optional<std::vector<IconEntry>> readIconDirectory(const std::filesystem::path& path)
+{
     const std::vector<std::uint8_t> bytes = readAll(path);
     if (bytes.size() < 6 || get16(bytes, 0) != 0 || get16(bytes, 2) != 1) {
         return std::nullopt;
@@ -71,8 +77,8 @@ std::optional<std::vector<IconEntry>> readIconDirectory(const std::filesystem::p
     std::vector<IconEntry> entries;
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t at = 6 + 16 * i;
-        entries.push_back({bytes[at] == 0 ? 256 : bytes[at], bytes[at + 1] == 0 ? 256 : bytes[at + 1],
-                           bytes[at + 2], static_cast<int>(get16(bytes, at + 6))});
+        entries.push_back({bytes[at] == 0 ? 256 : bytes[at], bytes[at + 1] == 0 ? 256 : bytes[at + 1], bytes[at + 2],
+                           static_cast<int>(get16(bytes, at + 6))});
     }
     return entries;
 }

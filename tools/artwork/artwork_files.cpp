@@ -9,7 +9,8 @@
 
 namespace artwork {
 
-std::vector<ArtworkFile> allArtworkFiles() {
+std::vector<ArtworkFile> allArtworkFiles()
+{
     std::vector<ArtworkFile> files;
     const Emblem emblems[] = {Emblem::Coding, Emblem::Decoding, Emblem::About, Emblem::Help, Emblem::Exit};
     const ButtonState states[] = {ButtonState::Up, ButtonState::Down, ButtonState::Disabled};
@@ -27,7 +28,8 @@ std::vector<ArtworkFile> allArtworkFiles() {
     return files;
 }
 
-void writeArtworkFiles(const std::vector<ArtworkFile>& files, const std::filesystem::path& outputDir) {
+void writeArtworkFiles(const std::vector<ArtworkFile>& files, const std::filesystem::path& outputDir)
+{
     for (const ArtworkFile& file : files) {
         const std::filesystem::path path = outputDir / std::filesystem::path(file.relativePath);
         std::filesystem::create_directories(path.parent_path());

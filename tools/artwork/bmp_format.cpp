@@ -3,34 +3,38 @@
 namespace artwork {
 namespace {
 
-constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kPaletteSize = 16 * 4;
-constexpr std::uint32_t kFileHeaderSize = 14;
-constexpr std::uint32_t kPixelsPerMetre = 2835;  // 72 dots an inch
+constexpr std::uint32_t infoHeaderSize = 40;
+constexpr std::uint32_t paletteSize = 16 * 4;
+constexpr std::uint32_t fileHeaderSize = 14;
+constexpr std::uint32_t pixelsPerMetre = 2835;  // 72 dots an inch
 
-void put16(Bytes& out, std::uint32_t value) {
+void put16(Bytes& out, std::uint32_t value)
+{
     out.push_back(static_cast<std::uint8_t>(value));
     out.push_back(static_cast<std::uint8_t>(value >> 8));
 }
 
-void put32(Bytes& out, std::uint32_t value) {
+void put32(Bytes& out, std::uint32_t value)
+{
     put16(out, value & 0xFFFF);
     put16(out, value >> 16);
 }
 
-std::uint32_t rowBytes(int width, int bitsPerPixel) {
+std::uint32_t rowBytes(int width, int bitsPerPixel)
+{
     return ((static_cast<std::uint32_t>(width) * bitsPerPixel + 31) / 32) * 4;
 }
 
-// Colour rows, bottom row first; kClear pixels are written as index 0.
-Bytes colourRows(const Canvas& picture) {
+// Colour rows, bottom row first; clear pixels are written as index 0.
+Bytes colourRows(const Canvas& picture)
+{
     const std::uint32_t stride = rowBytes(picture.width(), 4);
     Bytes rows;
     for (int y = picture.height() - 1; y >= 0; --y) {
         Bytes row(stride, 0);
         for (int x = 0; x < picture.width(); ++x) {
             std::uint8_t colour = picture.at(x, y);
-            if (colour == Canvas::kClear) {
+            if (colour == Canvas::clear) {
                 colour = 0;
             }
             const std::uint8_t nibble = x % 2 == 0 ? static_cast<std::uint8_t>(colour << 4) : colour;
@@ -41,14 +45,15 @@ Bytes colourRows(const Canvas& picture) {
     return rows;
 }
 
-// The icon's transparency mask, bottom row first: 1 where the picture is kClear.
-Bytes maskRows(const Canvas& picture) {
+// The icon's transparency mask, bottom row first: 1 where the picture is clear.
+Bytes maskRows(const Canvas& picture)
+{
     const std::uint32_t stride = rowBytes(picture.width(), 1);
     Bytes rows;
     for (int y = picture.height() - 1; y >= 0; --y) {
         Bytes row(stride, 0);
         for (int x = 0; x < picture.width(); ++x) {
-            if (picture.at(x, y) == Canvas::kClear) {
+            if (picture.at(x, y) == Canvas::clear) {
                 row[x / 8] = static_cast<std::uint8_t>(row[x / 8] | (0x80 >> (x % 8)));
             }
         }
@@ -57,9 +62,10 @@ Bytes maskRows(const Canvas& picture) {
     return rows;
 }
 
-void putInfoHeader(Bytes& out, int width, int height, std::uint32_t imageSize,
-                   std::uint32_t pixelsPerMetre, std::uint32_t importantColours) {
-    put32(out, kInfoHeaderSize);
+void putInfoHeader(Bytes& out, int width, int height, std::uint32_t imageSize, std::uint32_t pixelsPerMetre,
+                   std::uint32_t importantColours)
+{
+    put32(out, infoHeaderSize);
     put32(out, static_cast<std::uint32_t>(width));
     put32(out, static_cast<std::uint32_t>(height));
     put16(out, 1);  // planes
@@ -72,7 +78,8 @@ void putInfoHeader(Bytes& out, int width, int height, std::uint32_t imageSize,
     put32(out, importantColours);
 }
 
-void putPalette(Bytes& out, const Palette& palette) {
+void putPalette(Bytes& out, const Palette& palette)
+{
     for (const Rgb& colour : palette) {
         out.push_back(colour.blue);
         out.push_back(colour.green);
@@ -83,23 +90,25 @@ void putPalette(Bytes& out, const Palette& palette) {
 
 }  // namespace
 
-Bytes encodeBmp(const Canvas& picture, const Palette& palette) {
+Bytes encodeBmp(const Canvas& picture, const Palette& palette)
+{
     const Bytes pixels = colourRows(picture);
-    const std::uint32_t pixelOffset = kFileHeaderSize + kInfoHeaderSize + kPaletteSize;
+    const std::uint32_t pixelOffset = fileHeaderSize + infoHeaderSize + paletteSize;
     Bytes out;
     out.push_back('B');
     out.push_back('M');
     put32(out, pixelOffset + static_cast<std::uint32_t>(pixels.size()));
     put32(out, 0);  // reserved
     put32(out, pixelOffset);
-    putInfoHeader(out, picture.width(), picture.height(), static_cast<std::uint32_t>(pixels.size()),
-                  kPixelsPerMetre, 16);
+    putInfoHeader(out, picture.width(), picture.height(), static_cast<std::uint32_t>(pixels.size()), pixelsPerMetre,
+                  16);
     putPalette(out, palette);
     out.insert(out.end(), pixels.begin(), pixels.end());
     return out;
 }
 
-Bytes encodeIco(const std::vector<IconImage>& images) {
+Bytes encodeIco(const std::vector<IconImage>& images)
+{
     std::vector<Bytes> bodies;
     for (const IconImage& image : images) {
         const Bytes colours = colourRows(image.picture);

@@ -14,7 +14,7 @@ using Bytes = std::vector<std::uint8_t>;
 Bytes encodeBmp(const Canvas& picture, const Palette& palette);
 
 struct IconImage {
-    const Canvas& picture;  // kClear pixels become transparent
+    const Canvas& picture;  // clear pixels become transparent
     const Palette& palette;
 };
 

@@ -9,7 +9,7 @@ namespace artwork {
 class Canvas {
 public:
     // Marks pixels of a layer that let what lies below show through.
-    static constexpr std::uint8_t kClear = 0xFF;
+    static constexpr std::uint8_t clear = 0xFF;
 
     Canvas(int width, int height, std::uint8_t fill);
 
@@ -25,7 +25,7 @@ public:
     void horizontalLine(int left, int right, int y, std::uint8_t colour);
     void verticalLine(int x, int top, int bottom, std::uint8_t colour);
 
-    // Copies every pixel of `layer` that is not kClear, with its top-left corner at (left, top).
+    // Copies every pixel of `layer` that is not clear, with its top-left corner at (left, top).
     void draw(const Canvas& layer, int left, int top);
 
 private:

@@ -7,7 +7,7 @@
 namespace artwork {
 namespace {
 
-const std::array<SpriteRows, 16> kDigits = {{
+const std::array<SpriteRows, 16> digits = {{
     {".####.", "##..##", "##..##", "##.###", "######", "###.##", "##..##", "##..##", ".####."},
     {"..##..", ".###..", "####..", "..##..", "..##..", "..##..", "..##..", "..##..", "######"},
     {".####.", "##..##", "....##", "...##.", "..##..", ".##...", "##....", "##....", "######"},
@@ -28,8 +28,9 @@ const std::array<SpriteRows, 16> kDigits = {{
 
 }  // namespace
 
-Canvas hexDigit(int value, std::uint8_t ink) {
-    return inkSprite(kDigits.at(static_cast<std::size_t>(value)), ink);
+Canvas hexDigit(int value, std::uint8_t ink)
+{
+    return inkSprite(digits.at(static_cast<std::size_t>(value)), ink);
 }
 
 }  // namespace artwork

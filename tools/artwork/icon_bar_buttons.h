@@ -9,8 +9,8 @@
 
 namespace artwork {
 
-inline constexpr int kButtonWidth = 32;
-inline constexpr int kButtonHeight = 20;
+inline constexpr int buttonWidth = 32;
+inline constexpr int buttonHeight = 20;
 
 enum class ButtonState { Up, Down, Disabled };
 

@@ -4,7 +4,8 @@
 
 #include "artwork_files.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 2) {
         std::cerr << "usage: votrana_artwork OUTPUT_DIR\n";
         return 2;

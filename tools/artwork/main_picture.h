@@ -5,8 +5,8 @@
 
 namespace artwork {
 
-inline constexpr int kPictureWidth = 330;
-inline constexpr int kPictureHeight = 132;
+inline constexpr int pictureWidth = 330;
+inline constexpr int pictureHeight = 132;
 
 // The picture of the main window: the name, five rows of coded bytes and the program's
 // emblem on light water.

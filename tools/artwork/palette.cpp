@@ -2,18 +2,32 @@
 
 namespace artwork {
 
-Palette standardPalette() {
+Palette standardPalette()
+{
     return {{
-        {0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
-        {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
-        {128, 128, 128}, {255, 0, 0},   {0, 255, 0},   {255, 255, 0},
-        {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255},
+        {0, 0, 0},
+        {128, 0, 0},
+        {0, 128, 0},
+        {128, 128, 0},
+        {0, 0, 128},
+        {128, 0, 128},
+        {0, 128, 128},
+        {192, 192, 192},
+        {128, 128, 128},
+        {255, 0, 0},
+        {0, 255, 0},
+        {255, 255, 0},
+        {0, 0, 255},
+        {255, 0, 255},
+        {0, 255, 255},
+        {255, 255, 255},
     }};
 }
 
-Palette paletteWithFace(Rgb face) {
+Palette paletteWithFace(Rgb face)
+{
     Palette palette = standardPalette();
-    palette[kSilver] = face;
+    palette[silver] = face;
     return palette;
 }
 

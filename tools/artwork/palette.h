@@ -16,22 +16,22 @@ using Palette = std::array<Rgb, 16>;
 
 // Indices of the standard 16-colour (VGA) palette.
 enum Vga : std::uint8_t {
-    kBlack = 0,
-    kMaroon = 1,
-    kGreen = 2,
-    kOlive = 3,
-    kNavy = 4,
-    kPurple = 5,
-    kTeal = 6,
-    kSilver = 7,
-    kGrey = 8,
-    kRed = 9,
-    kLime = 10,
-    kYellow = 11,
-    kBlue = 12,
-    kFuchsia = 13,
-    kAqua = 14,
-    kWhite = 15,
+    black = 0,
+    maroon = 1,
+    green = 2,
+    olive = 3,
+    navy = 4,
+    purple = 5,
+    teal = 6,
+    silver = 7,
+    grey = 8,
+    red = 9,
+    lime = 10,
+    yellow = 11,
+    blue = 12,
+    fuchsia = 13,
+    aqua = 14,
+    white = 15,
 };
 
 Palette standardPalette();

@@ -6,84 +6,39 @@
 namespace artwork {
 namespace {
 
-const SpriteRows kSheet32 = {
-    "................................",
-    "....kkkkkkkkkkkkkk..............",
-    "....kwwwwwwwwwwwwkk.............",
-    "....kwwwwwwwwwwwwksk............",
-    "....kwwnnnwbbbwwwkssk...........",
-    "....kwwwwwwwwwwwwksssk..........",
-    "....kwwwwwwwwwwwwkssssk.........",
-    "....kwwnnnwnnnwwwkkkkkkk........",
-    "....kwwwwwwwwwwwwwwwwwwkg.......",
-    "....kwwwwwwwwwwwwwwwwwwkg.......",
-    "....kwwnnnwnnnwbbbwnnnwkg.......",
-    "....kwwwwwwwwwwwwwwwwwwkg.......",
-    "....kwwwwwwwwwwwwwwwwwwkg.......",
-    "....kwwbbbwnnnwnnnwnnnwkg.......",
-    "....kwwwwwwwwwwwwwwwwwwkg.......",
-    "....kwwwwwwwwwwwwwwwwwwkg.......",
-    "....kwwnnnwbbbwnnnwbbbwkg.......",
-    "....kwwwwwwwwwwwwwwwwwwkg.......",
-    "....kwwwwwwwwwwwwwwwwwwkg.......",
-    "....kwwnnnwnnnwbbbwnnnwkg.......",
-    "....kwwwwwwwwwwwwwwwwwwkg.......",
-    "....kwwwwwwwwwwwwwwwwwwkg.......",
-    "....kwwnnnwnnnwnnnwnnnwkg.......",
-    "....kwwwwwwwwwwwwwwwwwwkg.......",
-    "....kwwwwwwwwwwwwwwwwwwkg.......",
-    "....kwwbbbwnnnwnnnwbbbwkg.......",
-    "....kwwwwwwwwwwwwwwwwwwkg.......",
-    "....kwwwwwwwwwwwwwwwwwwkg.......",
-    "....kwwwwwwwwwwwwwwwwwwkg.......",
-    "....kkkkkkkkkkkkkkkkkkkkg.......",
-    ".....gggggggggggggggggggg.......",
-    "................................",
+const SpriteRows sheet32 = {
+    "................................", "....kkkkkkkkkkkkkk..............", "....kwwwwwwwwwwwwkk.............",
+    "....kwwwwwwwwwwwwksk............", "....kwwnnnwbbbwwwkssk...........", "....kwwwwwwwwwwwwksssk..........",
+    "....kwwwwwwwwwwwwkssssk.........", "....kwwnnnwnnnwwwkkkkkkk........", "....kwwwwwwwwwwwwwwwwwwkg.......",
+    "....kwwwwwwwwwwwwwwwwwwkg.......", "....kwwnnnwnnnwbbbwnnnwkg.......", "....kwwwwwwwwwwwwwwwwwwkg.......",
+    "....kwwwwwwwwwwwwwwwwwwkg.......", "....kwwbbbwnnnwnnnwnnnwkg.......", "....kwwwwwwwwwwwwwwwwwwkg.......",
+    "....kwwwwwwwwwwwwwwwwwwkg.......", "....kwwnnnwbbbwnnnwbbbwkg.......", "....kwwwwwwwwwwwwwwwwwwkg.......",
+    "....kwwwwwwwwwwwwwwwwwwkg.......", "....kwwnnnwnnnwbbbwnnnwkg.......", "....kwwwwwwwwwwwwwwwwwwkg.......",
+    "....kwwwwwwwwwwwwwwwwwwkg.......", "....kwwnnnwnnnwnnnwnnnwkg.......", "....kwwwwwwwwwwwwwwwwwwkg.......",
+    "....kwwwwwwwwwwwwwwwwwwkg.......", "....kwwbbbwnnnwnnnwbbbwkg.......", "....kwwwwwwwwwwwwwwwwwwkg.......",
+    "....kwwwwwwwwwwwwwwwwwwkg.......", "....kwwwwwwwwwwwwwwwwwwkg.......", "....kkkkkkkkkkkkkkkkkkkkg.......",
+    ".....gggggggggggggggggggg.......", "................................",
 };
 
-const SpriteRows kKey32 = {
-    "...kkkkk............",
-    "..kwwyyyk...........",
-    ".kwyyyyyyk..........",
-    "kwyykkkyyykkkkkkkkkk",
-    "kyykwwwkyyyyyyyyyyyk",
-    "kyykwwwkyyyyyyyyyyyk",
-    "kyykwwwkyooooooooook",
-    "kyyykkkyookkkyyokyok",
-    ".kyyyyoook...kok.kok",
-    "..kyyoook....kok.kok",
-    "...kkkkk.....kkk.kkk",
+const SpriteRows key32 = {
+    "...kkkkk............", "..kwwyyyk...........", ".kwyyyyyyk..........", "kwyykkkyyykkkkkkkkkk",
+    "kyykwwwkyyyyyyyyyyyk", "kyykwwwkyyyyyyyyyyyk", "kyykwwwkyooooooooook", "kyyykkkyookkkyyokyok",
+    ".kyyyyoook...kok.kok", "..kyyoook....kok.kok", "...kkkkk.....kkk.kkk",
 };
 
-const SpriteRows kSheet16 = {
-    "................",
-    "..kkkkkkkkk.....",
-    "..kwwwwwwwgk....",
-    "..kwnnwbbwgsk...",
-    "..kwwwwwwwgggk..",
-    "..kwnnwnnwnnwk..",
-    "..kwwwwwwwwwwkg.",
-    "..kwbbwnnwnnwkg.",
-    "..kwwwwwwwwwwkg.",
-    "..kwnnwbbwnnwkg.",
-    "..kwwwwwwwwwwkg.",
-    "..kwwwwwwwwwwkg.",
-    "..kwwwwwwwwwwkg.",
-    "..kwwwwwwwwwwkg.",
-    "..kkkkkkkkkkkkg.",
-    "...gggggggggggg.",
+const SpriteRows sheet16 = {
+    "................", "..kkkkkkkkk.....", "..kwwwwwwwgk....", "..kwnnwbbwgsk...",
+    "..kwwwwwwwgggk..", "..kwnnwnnwnnwk..", "..kwwwwwwwwwwkg.", "..kwbbwnnwnnwkg.",
+    "..kwwwwwwwwwwkg.", "..kwnnwbbwnnwkg.", "..kwwwwwwwwwwkg.", "..kwwwwwwwwwwkg.",
+    "..kwwwwwwwwwwkg.", "..kwwwwwwwwwwkg.", "..kkkkkkkkkkkkg.", "...gggggggggggg.",
 };
 
-const SpriteRows kKey16 = {
-    ".kkk.......",
-    "kyyyk......",
-    "kywykkkkkkk",
-    "kyyyyyyyyyk",
-    ".kkkkkykyok",
-    "......k.kk.",
+const SpriteRows key16 = {
+    ".kkk.......", "kyyyk......", "kywykkkkkkk", "kyyyyyyyyyk", ".kkkkkykyok", "......k.kk.",
 };
 
-Canvas sheetWithKey(const SpriteRows& sheet, const SpriteRows& key, int keyLeft, int keyTop) {
+Canvas sheetWithKey(const SpriteRows& sheet, const SpriteRows& key, int keyLeft, int keyTop)
+{
     Canvas icon = vgaSprite(sheet);
     icon.draw(vgaSprite(key), keyLeft, keyTop);
     return icon;
@@ -91,11 +46,18 @@ Canvas sheetWithKey(const SpriteRows& sheet, const SpriteRows& key, int keyLeft,
 
 }  // namespace
 
-Canvas programIcon32() { return sheetWithKey(kSheet32, kKey32, 11, 19); }
+Canvas programIcon32()
+{
+    return sheetWithKey(sheet32, key32, 11, 19);
+}
 
-Canvas programIcon16() { return sheetWithKey(kSheet16, kKey16, 5, 9); }
+Canvas programIcon16()
+{
+    return sheetWithKey(sheet16, key16, 5, 9);
+}
 
-Bytes programIconFile() {
+Bytes programIconFile()
+{
     const Palette palette = standardPalette();
     const Canvas large = programIcon32();
     const Canvas small = programIcon16();

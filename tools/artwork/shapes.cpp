@@ -2,7 +2,8 @@
 
 namespace artwork {
 
-bool insideEllipse(int x, int y, int left, int top, int width, int height) {
+bool insideEllipse(int x, int y, int left, int top, int width, int height)
+{
     if (width <= 0 || height <= 0) {
         return false;
     }
@@ -13,7 +14,8 @@ bool insideEllipse(int x, int y, int left, int top, int width, int height) {
     return dx * dx * h * h + dy * dy * w * w <= w * w * h * h;
 }
 
-int wave(int phase) {
+int wave(int phase)
+{
     const int p = ((phase % 256) + 256) % 256;
     // Two parabolic arches, close enough to a sine for pixel art.
     if (p < 128) {

@@ -12,7 +12,7 @@ namespace artwork {
 // Pixel art written as text, one string a row, one character a pixel.
 using SpriteRows = std::vector<std::string_view>;
 
-// Gives the colour of one character of a sprite; Canvas::kClear leaves the pixel empty.
+// Gives the colour of one character of a sprite; Canvas::clear leaves the pixel empty.
 using ColourOf = std::function<std::uint8_t(char symbol)>;
 
 // Turns sprite rows into a layer. Rows of unequal length are a mistake in the art and throw.
