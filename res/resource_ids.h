@@ -15,7 +15,7 @@
 
 /* Wide form of a name above, for the W functions: VOTRANA_WIDE(ABOUT_DLG_NAME). */
 #define VOTRANA_WIDE_(text) L##text
-#define VOTRANA_WIDE(text) VOTRANA_WIDE_(text)
+#define VOTRANA_WIDE(text)  VOTRANA_WIDE_(text)
 
 /* Icon shown in the About box; the same picture as ICON_1. */
 #define IDI_ABOUT_ICON 111
