@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the unit tests natively and under the sanitizers, the fuzzers for a
-# bounded time (VOTRANA_FUZZ_SECONDS each, default 60), and the Windows cross build with its tests
-# under Wine.
+# Builds and runs every test: the unit tests natively and under the sanitizers (address and undefined
+# behaviour, then threads), the fuzzers for a bounded time (VOTRANA_FUZZ_SECONDS each, default 60),
+# and the Windows cross build with its tests under Wine.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 source tools/ensure-packages.sh
@@ -75,6 +75,7 @@ windows_tests() {
 
 run_step native native_tests native
 run_step native-asan native_tests native-asan
+run_step native-tsan native_tests native-tsan
 if command -v clang++ >/dev/null 2>&1; then
     run_step fuzz fuzz_tests
 else

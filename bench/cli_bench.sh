@@ -108,5 +108,6 @@ print_votrana "votrana" "$new_code_s" "$new_code_kb" "$code_s" "$code_kb" "$new_
     "$decode_s" "$decode_kb"
 printf "$row" "gzip -1 -c FILE > OUT" "$gzip_s" "$(rate "$gzip_s")" "$gzip_kb" "1.00"
 printf "$row" "gzip -dc FILE > OUT" "$gunzip_s" "$(rate "$gunzip_s")" "$gunzip_kb" "1.00"
+echo "goal: votrana code and decode at most 0.30 of gzip's time, peak RSS under 64 MiB"
 echo "coded size / plain: $(awk -v a="$coded_size" -v b="$size" 'BEGIN { printf "%.3f", a / b }')," \
     "gzip -1: $(awk -v a="$gzip_size" -v b="$size" 'BEGIN { printf "%.3f", a / b }')"

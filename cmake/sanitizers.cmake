@@ -1,5 +1,5 @@
-# Instrumentation applied to every target: VOTRANA_SANITIZE for the sanitizer test build,
-# VOTRANA_FUZZ so that libFuzzer sees coverage of the engine, not only of the fuzz targets.
+# Instrumentation applied to every target: VOTRANA_SANITIZE and VOTRANA_TSAN for the sanitizer test
+# builds, VOTRANA_FUZZ so that libFuzzer sees coverage of the engine, not only of the fuzz targets.
 if(VOTRANA_SANITIZE)
     if(MSVC)
         add_compile_options(/fsanitize=address)
@@ -7,6 +7,11 @@ if(VOTRANA_SANITIZE)
         add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
         add_link_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
     endif()
+endif()
+
+if(VOTRANA_TSAN)
+    add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=thread)
 endif()
 
 if(VOTRANA_FUZZ)
