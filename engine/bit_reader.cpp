@@ -1,5 +1,7 @@
 #include "bit_reader.h"
 
+#include <algorithm>
+
 namespace votrana {
 
 void BitReader::reset(ByteSource& source)
@@ -30,19 +32,43 @@ BitReader::Window BitReader::refillAtBlockEnd(Window window)
     return window;
 }
 
-bool BitReader::fetchBlock()
+std::size_t BitReader::takeRest(std::span<std::uint8_t> bytes, int& taken)
+{
+    const auto windowBytes = static_cast<std::size_t>((window_.count + 7) / 8);
+    taken = static_cast<int>(8 * windowBytes) - window_.count;
+    for (std::size_t i = 0; i < windowBytes; ++i) {
+        bytes[i] = static_cast<std::uint8_t>(window_.bits >> (8 * (windowBytes - 1 - i)));
+    }
+    const std::size_t buffered = size_ - position_;
+    std::copy_n(buffer_.begin() + static_cast<std::ptrdiff_t>(position_), buffered,
+                bytes.begin() + static_cast<std::ptrdiff_t>(windowBytes));
+    window_ = Window{};
+    position_ = size_;
+    return windowBytes + buffered;
+}
+
+std::size_t BitReader::readSource(std::span<std::uint8_t> bytes)
 {
     if (atEnd_) {
-        return false;
+        return 0;
     }
-    const auto got = source_->read(buffer_);
+    const auto got = source_->read(bytes);
     if (!got || *got == 0) {
         failed_ = !got;
         atEnd_ = true;
+        return 0;
+    }
+    return *got;
+}
+
+bool BitReader::fetchBlock()
+{
+    const std::size_t got = readSource(buffer_);
+    if (got == 0) {
         return false;
     }
     position_ = 0;
-    size_ = *got;
+    size_ = got;
     return true;
 }
 

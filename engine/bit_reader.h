@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace votrana {
 
@@ -47,6 +48,13 @@ public:
     // Takes the rest of the current byte, or the next byte when none is begun, and tells whether
     // those bits are all zero and the source ends right after them.
     bool onlyZeroFillFollows();
+
+    // For a reader that takes over: moves the bits not yet taken, as whole bytes, to the front of
+    // `bytes`, which must hold 8 + blockSize, and returns how many; the first `taken` bits of them
+    // were taken already. The reader is left empty, before the rest of the source.
+    std::size_t takeRest(std::span<std::uint8_t> bytes, int& taken);
+    // Reads the source straight into `bytes`; 0 at its end or once it failed.
+    std::size_t readSource(std::span<std::uint8_t> bytes);
 
 private:
     // Adds whole bytes to the window, as many as fit, while the source has them.

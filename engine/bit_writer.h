@@ -63,6 +63,43 @@ public:
         }
     }
 
+    // Stores the bits waiting in a window of a caller's buffer, the last byte completed with zeros.
+    static void flushWindow(Window& window)
+    {
+        for (; window.count >= 8; ++window.out) {
+            window.count -= 8;
+            *window.out = static_cast<std::uint8_t>(window.accumulator >> window.count);
+        }
+        if (window.count > 0) {
+            *window.out++ = static_cast<std::uint8_t>(window.accumulator << (8 - window.count));
+            window.count = 0;
+        }
+    }
+
+    // Eight bytes, most significant first. Spelled out byte by byte, which compilers turn into one load
+    // or store and a byte swap.
+    static std::uint64_t loadBigEndian(const std::uint8_t* bytes)
+    {
+        return std::uint64_t{bytes[0]} << 56 | std::uint64_t{bytes[1]} << 48 | std::uint64_t{bytes[2]} << 40 |
+               std::uint64_t{bytes[3]} << 32 | std::uint64_t{bytes[4]} << 24 | std::uint64_t{bytes[5]} << 16 |
+               std::uint64_t{bytes[6]} << 8 | std::uint64_t{bytes[7]};
+    }
+    static void storeBigEndian(std::uint8_t* bytes, std::uint64_t word)
+    {
+        bytes[0] = static_cast<std::uint8_t>(word >> 56);
+        bytes[1] = static_cast<std::uint8_t>(word >> 48);
+        bytes[2] = static_cast<std::uint8_t>(word >> 40);
+        bytes[3] = static_cast<std::uint8_t>(word >> 32);
+        bytes[4] = static_cast<std::uint8_t>(word >> 24);
+        bytes[5] = static_cast<std::uint8_t>(word >> 16);
+        bytes[6] = static_cast<std::uint8_t>(word >> 8);
+        bytes[7] = static_cast<std::uint8_t>(word);
+    }
+
+    // Appends `bitCount` bits of `bytes` from bit `firstBit` on, most significant bit first; both
+    // counts are multiples of 4.
+    void appendBits(const std::uint8_t* bytes, std::size_t firstBit, std::size_t bitCount);
+
     // Appends one bit; returns how many bits of an unfinished byte are now waiting (0 to 7).
     int writeBit(int bit)
     {

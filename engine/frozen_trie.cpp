@@ -13,6 +13,9 @@ void FrozenTrie::build(const CodeDictionary& dictionary)
         idOf_[static_cast<std::size_t>(code)] = nextId;
         codeOf_[nextId++] = static_cast<std::uint16_t>(code);
     }
+    for (std::int32_t code = 0; code < codeCount; ++code) {
+        lengthOf_[static_cast<std::size_t>(code)] = static_cast<std::uint16_t>(dictionary.stringLength(code));
+    }
     for (const bool withChildren : {true, false}) {
         for (std::int32_t code = firstFreeCode; code < codeCount; ++code) {
             if ((dictionary[code].firstChild != noCode) == withChildren) {

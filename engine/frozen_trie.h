@@ -27,6 +27,7 @@ public:
         const std::uint16_t* rows;
         const std::uint16_t* idOf;
         const std::uint16_t* codeOf;
+        const std::uint16_t* lengthOf;  // by code
         std::uint32_t innerCount;
 
         // The child of any entry, or noCode16. The leaves share one row that holds no child.
@@ -37,12 +38,13 @@ public:
         // The entry of the two bytes at `bytes`, or noCode16.
         std::uint32_t pair(const std::uint8_t* bytes) const { return rows[bytes[0] << 8 | bytes[1]]; }
     };
-    View view() const { return View{rows_.get(), idOf_.data(), codeOf_.data(), innerCount_}; }
+    View view() const { return View{rows_.get(), idOf_.data(), codeOf_.data(), lengthOf_.data(), innerCount_}; }
 
 private:
     std::uint32_t innerCount_ = 0;
     std::array<std::uint16_t, codeCount> idOf_{};
     std::array<std::uint16_t, codeCount> codeOf_{};
+    std::array<std::uint16_t, codeCount> lengthOf_{};
     std::unique_ptr<std::uint16_t[]> rows_;
 };
 

@@ -1,9 +1,133 @@
 #include "lzw_decoder.h"
 
+#include <algorithm>
 #include <bit>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 namespace votrana {
+namespace {
+
+// One range of 12-bit codes, decoded with the strings of the full dictionary until `count` codes,
+// the end code or `limit` bytes, whichever comes first. Two threads each work through a job of their
+// own, read in its hot loop: a cache line each keeps the other's writes from slowing it down.
+struct alignas(64) RangeJob {
+    const std::uint8_t* coded;
+    std::uint64_t bit;
+    std::size_t count;
+    const LzwDecoder::StringRef* strings;
+    const std::uint8_t* stringBytes;
+    std::uint8_t* plain;
+    std::size_t limit;
+    std::size_t codes = 0;  // decoded, not counting the end code
+    std::size_t bytes = 0;
+    bool ended = false;
+};
+
+// A string is copied in steps of this many bytes, so the string table and the buffers have as much slack.
+constexpr std::uint32_t copyStep = 16;
+
+void decodeRange(RangeJob& job)
+{
+    const std::uint8_t* const coded = job.coded;
+    const LzwDecoder::StringRef* const strings = job.strings;
+    const std::uint8_t* const stringBytes = job.stringBytes;
+    std::uint8_t* const plain = job.plain;
+    const std::size_t count = job.count;
+    const std::size_t limit = job.limit;
+    std::uint64_t bit = job.bit;
+    std::size_t used = 0;
+    std::size_t done = 0;
+    while (done < count && used < limit) {
+        // No code of this batch starts past the limit, however long the strings before it.
+        const std::size_t batchEnd = done + std::min(count - done, (limit - used) / longestString + 1);
+        for (; done < batchEnd; ++done, bit += 12) {
+            std::uint32_t word = 0;
+            std::memcpy(&word, coded + (bit >> 3), sizeof word);
+            if constexpr (std::endian::native == std::endian::little) {
+                word = __builtin_bswap32(word);
+            }
+            const std::uint32_t code = (word >> (20 - (bit & 7))) & 0xFFF;
+            if (code == endCode) {
+                job.ended = true;
+                job.codes = done;
+                job.bytes = used;
+                return;
+            }
+            const LzwDecoder::StringRef string = strings[code];
+            std::memcpy(plain + used, stringBytes + string.offset, copyStep);
+            if (string.length > copyStep) {
+                std::memcpy(plain + used + copyStep, stringBytes + string.offset + copyStep, string.length - copyStep);
+            }
+            used += string.length;
+        }
+    }
+    job.codes = done;
+    job.bytes = used;
+}
+
+// Decodes one range at a time in a thread of its own, while the caller decodes another.
+class RangeHelper {
+public:
+    RangeHelper() : thread_([this] { run(); }) {}
+    RangeHelper(const RangeHelper&) = delete;
+    RangeHelper& operator=(const RangeHelper&) = delete;
+    ~RangeHelper()
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            stopping_ = true;
+        }
+        wake_.notify_one();
+        thread_.join();
+    }
+
+    void start(RangeJob& job)
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            job_ = &job;
+        }
+        wake_.notify_one();
+    }
+
+    void wait()
+    {
+        std::unique_lock lock(mutex_);
+        finished_.wait(lock, [this] { return job_ == nullptr; });
+    }
+
+private:
+    void run()
+    {
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            wake_.wait(lock, [this] { return job_ != nullptr || stopping_; });
+            if (stopping_) {
+                return;
+            }
+            RangeJob& job = *job_;
+            lock.unlock();
+            decodeRange(job);
+            lock.lock();
+            job_ = nullptr;
+            finished_.notify_one();
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable finished_;
+    RangeJob* job_ = nullptr;
+    bool stopping_ = false;
+    std::thread thread_;
+};
+
+}  // namespace
 
 CodecResult LzwDecoder::decompress(ByteSource& source, ByteSink& target)
 {
@@ -13,15 +137,17 @@ CodecResult LzwDecoder::decompress(ByteSource& source, ByteSink& target)
     readCounter_ = 256;
     previousCode_ = 0;
     plainUsed_ = 0;
-    CodecResult result = decodeStream();
-    if (result == CodecResult::done && !endsAfterEndCode()) {
-        result = reader_.failed() ? CodecResult::readError : CodecResult::damagedStream;
-    }
+    const CodecResult result = decodeStream();
     const bool handedOver = handOverDecoded();
     if (result != CodecResult::done) {
         return result;
     }
     return handedOver ? CodecResult::done : CodecResult::writeError;
+}
+
+CodecResult LzwDecoder::failedOr(CodecResult result) const
+{
+    return reader_.failed() ? CodecResult::readError : result;
 }
 
 // Only the zero fill may follow the end code. An empty source is coded as eight 1 bits and then the
@@ -38,10 +164,10 @@ CodecResult LzwDecoder::decodeStream()
     while (!matcher_.full() || readCounter_ < codeCount) {
         const std::int32_t code = readCode();
         if (code == noCode) {
-            return reader_.failed() ? CodecResult::readError : CodecResult::damagedStream;
+            return failedOr(CodecResult::damagedStream);
         }
         if (code == endCode) {
-            return CodecResult::done;
+            return endsAfterEndCode() ? CodecResult::done : failedOr(CodecResult::damagedStream);
         }
         if (!nextDecodedString(code)) {
             return CodecResult::damagedStream;
@@ -53,58 +179,163 @@ CodecResult LzwDecoder::decodeStream()
     return decodeWhileFull();
 }
 
-// Once the dictionary is full and every code is 12 bits wide, a code is always below nextCode and
-// the matcher only moves. This loop carries nearly all of a long stream, so it keeps its state in
-// local variables and hands it back to the members only around the rare steps that use them.
+// Once the dictionary is full and every code is 12 bits wide, the dictionary never changes again:
+// the matcher no longer has anything to do, and each code stands for a string of a fixed table. This
+// loop carries short streams to their end; longer ones go on in rounds.
 CodecResult LzwDecoder::decodeWhileFull()
 {
-    keepShortStrings();
+    keepFullStrings();
     BitReader::Window window = reader_.window();
-    const CodeDictionary& dictionary = matcher_.dictionary();
-    std::int32_t matched = matcher_.matched();
-    std::size_t used = plainUsed_;
+    const StringRef* const strings = fullStrings_.data();
+    const std::uint8_t* const stringBytes = fullStringBytes_.data();
     std::uint8_t* const plain = plain_.data();
-    CodecResult result = CodecResult::done;
+    std::size_t used = plainUsed_;
+    std::size_t handedOver = 0;
+    if (tuning_.decodedAlone == 0) {
+        return handOverDecoded() ? decodeInRounds() : CodecResult::writeError;
+    }
     for (;;) {
         const std::int32_t code = reader_.readBits(window, 12);
-        if (code == noCode) {
-            result = reader_.failed() ? CodecResult::readError : CodecResult::damagedStream;
-            break;
-        }
-        if (code == endCode) {
-            break;
-        }
-        const std::size_t start = used;
-        const std::uint32_t length = dictionary.stringLength(code);
-        const auto& shortString = shortStrings_[static_cast<std::size_t>(code)];
-        if (length <= shortStringSize) {
-            std::memcpy(plain + start, shortString.data(), shortStringSize);
-            used += length;
-        } else {
+        if (code == noCode || code == endCode) {
+            reader_.setWindow(window);
             plainUsed_ = used;
-            writeString(code);
-            used = plainUsed_;
+            if (code == endCode && endsAfterEndCode()) {
+                return CodecResult::done;
+            }
+            return failedOr(CodecResult::damagedStream);
         }
-        if (matched != noCode && !dictionary.hasChild(matched, shortString[0])) {
-            matched = code;
-        } else {
-            matcher_.setMatched(matched);
-            matcher_.matchBytes(std::span(plain + start, used - start));
-            matched = matcher_.matched();
+        const StringRef string = strings[code];
+        std::memcpy(plain + used, stringBytes + string.offset, copyStep);
+        if (string.length > copyStep) {
+            std::memcpy(plain + used + copyStep, stringBytes + string.offset + copyStep, string.length - copyStep);
         }
+        used += string.length;
         if (used >= blockSize) {
             plainUsed_ = used;
             if (!handOverDecoded()) {
-                result = CodecResult::writeError;
-                break;
+                return CodecResult::writeError;
             }
+            handedOver += used;
             used = 0;
+            if (handedOver >= tuning_.decodedAlone) {
+                reader_.setWindow(window);
+                return decodeInRounds();
+            }
         }
     }
-    reader_.setWindow(window);
-    matcher_.setMatched(matched);
-    plainUsed_ = used;
-    return result;
+}
+
+// Each round decodes two ranges of codes at once, sized from the bytes per code of the round
+// before so that each fits its buffer, and hands them over in order. A range that does not fit
+// stops early; the next round starts where it stopped.
+CodecResult LzwDecoder::decodeInRounds()
+{
+    const std::size_t rangeOutput = std::max<std::size_t>(tuning_.rangeOutput, 1);
+    // Two ranges of at most rangeOutput codes of 1.5 bytes, what the bit reader holds, and room for
+    // the last code's load.
+    coded_.resize(3 * rangeOutput + 8 + BitReader::blockSize + 4);
+    for (auto& plain : rangePlain_) {
+        plain.resize(rangeOutput + longestString + copyStep);
+    }
+    int taken = 0;
+    codedSize_ = reader_.takeRest(coded_, taken);
+    codedBit_ = static_cast<std::uint64_t>(taken);
+    std::optional<RangeHelper> helper;
+    bool helperTried = tuning_.threads < 2;
+    std::size_t rangeCodes = std::max<std::size_t>(rangeOutput / 4, 1);
+    for (;;) {
+        fillCoded(2 * rangeCodes);
+        const std::size_t available = (8 * codedSize_ - codedBit_) / 12;
+        if (available == 0) {
+            return failedOr(CodecResult::damagedStream);
+        }
+        const std::size_t firstCount = std::min(rangeCodes, available);
+        std::array<RangeJob, 2> jobs{};
+        for (std::size_t range = 0; range < 2; ++range) {
+            jobs[range] = RangeJob{coded_.data(),
+                                   codedBit_ + 12 * range * firstCount,
+                                   range == 0 ? firstCount : std::min(rangeCodes, available - firstCount),
+                                   fullStrings_.data(),
+                                   fullStringBytes_.data(),
+                                   rangePlain_[range].data(),
+                                   rangeOutput};
+        }
+        const bool both = jobs[1].count > 0;
+        // A thread pays once the stream fills two whole ranges; without one, both run here.
+        if (!helperTried && jobs[1].count == rangeCodes) {
+            helperTried = true;
+            try {
+                helper.emplace();
+            } catch (const std::system_error&) {
+            }
+        }
+        if (both && helper) {
+            helper->start(jobs[1]);
+        }
+        decodeRange(jobs[0]);
+        if (both && helper) {
+            helper->wait();
+        } else if (both) {
+            decodeRange(jobs[1]);
+        }
+        std::size_t codes = 0;
+        std::size_t bytes = 0;
+        for (std::size_t range = 0; range < (both ? 2 : 1); ++range) {
+            const RangeJob& job = jobs[range];
+            if (job.bytes > 0 && !target_->write(std::span(rangePlain_[range].data(), job.bytes))) {
+                return CodecResult::writeError;
+            }
+            codedBit_ += 12 * job.codes;
+            if (job.ended) {
+                return codedEndsAfterEndCode(codedBit_ + 12) ? CodecResult::done : failedOr(CodecResult::damagedStream);
+            }
+            codes += job.codes;
+            bytes += job.bytes;
+            if (job.codes < job.count) {
+                break;
+            }
+        }
+        rangeCodes =
+            std::clamp<std::size_t>(rangeOutput * 3 / 4 * codes / std::max<std::size_t>(bytes, 1), 1, rangeOutput);
+    }
+}
+
+// Makes sure `codesWanted` codes are at hand, or all the source has.
+void LzwDecoder::fillCoded(std::size_t codesWanted)
+{
+    if ((8 * codedSize_ - codedBit_) / 12 >= codesWanted) {
+        return;
+    }
+    const std::size_t first = codedBit_ / 8;
+    std::memmove(coded_.data(), coded_.data() + first, codedSize_ - first);
+    codedSize_ -= first;
+    codedBit_ -= 8 * first;
+    const std::size_t capacity = coded_.size() - 4;
+    while (codedSize_ < capacity) {
+        const std::size_t got = reader_.readSource(std::span(coded_.data() + codedSize_, capacity - codedSize_));
+        if (got == 0) {
+            break;
+        }
+        codedSize_ += got;
+    }
+}
+
+// The fill is the rest of the byte where the end code stops, or the next byte when it stops at the
+// end of one; it must be zero and the last of the source.
+bool LzwDecoder::codedEndsAfterEndCode(std::uint64_t endBit)
+{
+    const std::size_t fillByte = endBit / 8;
+    if (codedSize_ <= fillByte) {
+        if (reader_.readSource(std::span(coded_.data() + codedSize_, 1)) == 0) {
+            return false;
+        }
+        ++codedSize_;
+    }
+    if ((coded_[fillByte] & (0xFFu >> (endBit % 8))) != 0 || codedSize_ > fillByte + 1) {
+        return false;
+    }
+    std::uint8_t next = 0;
+    return reader_.readSource(std::span(&next, 1)) == 0 && !reader_.failed();
 }
 
 // The alphabet grows by one with every code read, up to 4096, whatever the dictionary holds.
@@ -178,26 +409,38 @@ void LzwDecoder::replayString(std::span<const std::uint8_t> string, std::int32_t
     matcher_.matchBytes(string);
 }
 
-// Codes are visited in order, so a parent's string is ready before its children's. A longer string
-// keeps only its first byte here.
-void LzwDecoder::keepShortStrings()
+// Codes are visited in order, so a parent's string is written before its children's, each of which
+// copies it and adds its own last byte. The strings add up to about the bytes decoded so far.
+void LzwDecoder::keepFullStrings()
 {
     const CodeDictionary& dictionary = matcher_.dictionary();
+    std::size_t size = copyStep;
     for (std::int32_t code = 0; code < codeCount; ++code) {
-        if (code == endCode) {
-            continue;
-        }
-        auto& string = shortStrings_[static_cast<std::size_t>(code)];
-        const DictEntry& entry = dictionary[code];
-        if (entry.parent == noCode) {
-            string[0] = static_cast<std::uint8_t>(entry.byteValue);
-            continue;
-        }
-        string = shortStrings_[static_cast<std::size_t>(entry.parent)];
+        size += dictionary.stringLength(code);
+    }
+    if (fullStringBytes_.size() < size) {
+        fullStringBytes_ = std::vector<std::uint8_t>(size);
+    }
+    std::uint8_t* const bytes = fullStringBytes_.data();
+    std::uint32_t offset = 0;
+    for (std::int32_t code = 0; code < codeCount; ++code) {
         const std::uint32_t length = dictionary.stringLength(code);
-        if (length <= shortStringSize) {
-            string[length - 1] = static_cast<std::uint8_t>(entry.byteValue);
+        const DictEntry& entry = dictionary[code];
+        fullStrings_[static_cast<std::size_t>(code)] = StringRef{offset, length};
+        if (entry.parent != noCode) {
+            const std::uint8_t* const parent = bytes + fullStrings_[static_cast<std::size_t>(entry.parent)].offset;
+            if (length <= copyStep) {
+                std::array<std::uint8_t, copyStep> start;
+                std::memcpy(start.data(), parent, copyStep);
+                std::memcpy(bytes + offset, start.data(), copyStep);
+            } else {
+                std::memcpy(bytes + offset, parent, length - 1);
+            }
         }
+        if (length > 0) {
+            bytes[offset + length - 1] = static_cast<std::uint8_t>(entry.byteValue);
+        }
+        offset += length;
     }
 }
 

@@ -39,9 +39,30 @@ TEST(LzwRoundTrip, MatchesReferenceStaysInBoundAndComesBack)
             if (length <= 65537) {
                 ASSERT_EQ(coded, reference::compress(plain));
             }
-            const auto decoded = decompressBytes(coded);
-            ASSERT_EQ(decoded.result, CodecResult::done);
-            ASSERT_EQ(decoded.bytes, plain);
+            for (const DecoderTuning& tuning : testing::decoderTunings) {
+                const auto decoded = decompressBytes(*std::make_unique<LzwDecoder>(tuning), coded);
+                ASSERT_EQ(decoded.result, CodecResult::done);
+                ASSERT_EQ(decoded.bytes, plain);
+            }
+        }
+    }
+}
+
+// Once the dictionary is full, ranges of the input are parsed from their own starts and joined to the
+// true parse. Tiny ranges and buffers reach every way to join: at a range's first string, a few strings
+// in, never (in long runs), and past whole ranges shorter than one string.
+TEST(LzwRoundTrip, SplitParsesCodeAsTheReference)
+{
+    const EncoderTuning tunings[] = {{4096, 1, 1}, {5000, 7, 2}, {20000, 300, 1}, {30001, 4000, 2}};
+    for (const auto& tuning : tunings) {
+        const auto encoder = std::make_unique<LzwEncoder>(tuning);
+        for (const auto& kind : inputKinds) {
+            for (const std::size_t length : {4096u, 30000u, 200000u}) {
+                SCOPED_TRACE(std::string(kind.name) + " of " + std::to_string(length) + " in ranges of " +
+                             std::to_string(tuning.rangeBytes));
+                const Bytes plain = kind.make(length, static_cast<unsigned>(length));
+                ASSERT_EQ(compressBytes(*encoder, plain), reference::compress(plain));
+            }
         }
     }
 }
@@ -52,9 +73,12 @@ TEST(LzwRoundTrip, LongestStringsSurviveBothWays)
     for (const std::size_t length : {10000u, 7370880u, 7370880u + 3840u * 3u + 17u}) {
         SCOPED_TRACE(length);
         const Bytes plain(length, 0x00);
-        const auto decoded = decompressBytes(compressBytes(plain));
-        ASSERT_EQ(decoded.result, CodecResult::done);
-        ASSERT_EQ(decoded.bytes, plain);
+        const Bytes coded = compressBytes(plain);
+        for (const DecoderTuning& tuning : testing::decoderTunings) {
+            const auto decoded = decompressBytes(*std::make_unique<LzwDecoder>(tuning), coded);
+            ASSERT_EQ(decoded.result, CodecResult::done);
+            ASSERT_EQ(decoded.bytes, plain);
+        }
     }
 }
 

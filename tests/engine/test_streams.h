@@ -3,6 +3,7 @@
 #pragma once
 
 #include "byte_stream.h"
+#include "lzw_decoder.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -69,6 +70,10 @@ private:
     std::size_t writes_ = 0;
     std::vector<std::uint8_t> bytes_;
 };
+
+// The decoder as it runs, and made to decode in rounds of a few codes as soon as the dictionary is
+// full, in one thread and in two.
+inline const DecoderTuning decoderTunings[] = {{}, {0, 1, 1}, {0, 100, 2}};
 
 // Deterministic inputs of a given character.
 std::vector<std::uint8_t> randomBytes(std::size_t length, unsigned seed);
