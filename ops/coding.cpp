@@ -136,6 +136,10 @@ bool CodingCommand::compress(File& source, std::uint64_t length)
     if (!codedFile_) {
         return refuse(texts_.cannotCreateCodedFile);
     }
+    // The coded file will have to be on the disk before it replaces an earlier pair.
+    if (machine_.exists(codedFilePath_) || (!useUserKey_ && machine_.exists(keyPath_))) {
+        codedFile_->file().writeBehind();
+    }
     CodecRun run = compressInto(person_, notifier_, *state_.codecState, source, length, state_.keyTables.codingTable,
                                 codedFile_->file());
     if (run == CodecRun::done && !source.close()) {

@@ -109,6 +109,10 @@ bool DecodingCommand::checkDecodedFile(std::uint64_t& length)
     }
     decodedFilePath_ = *decodedFilePath;
     length = *size;
+    // The decoded bytes will have to be on the disk before they replace a file of that name.
+    if (machine_.exists(decodedFilePath_)) {
+        data_->file().writeBehind();
+    }
     return true;
 }
 

@@ -110,6 +110,9 @@ public:
     virtual std::optional<std::uint64_t> size() = 0;
     // Puts what was written on the disk itself, so that it survives a power loss.
     virtual bool sync() = 0;
+    // From now on what is written starts on its way to the disk at once, so that a sync at the end
+    // has little left to wait for. Only for a file that will be synced: it costs the disk's time.
+    virtual void writeBehind() = 0;
     virtual std::optional<FileIdentity> identity() = 0;
     // Sets the POSIX permission bits (rwx for owner, group and others).
     virtual bool setPermissions(std::uint32_t bits) = 0;

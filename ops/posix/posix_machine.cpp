@@ -106,6 +106,7 @@ public:
                 return false;
             }
             bytes = bytes.subspan(static_cast<std::size_t>(count));
+            startWriteback(static_cast<std::size_t>(count));
         }
         return true;
     }
@@ -126,6 +127,7 @@ public:
     }
 
     bool sync() override { return ::fsync(descriptor_) == 0; }
+    void writeBehind() override { writeBehind_ = true; }
 
     std::optional<FileIdentity> identity() override
     {
@@ -153,7 +155,22 @@ public:
     }
 
 private:
+    // Asks the system to start writing the `count` bytes just written, without waiting for it.
+    void startWriteback([[maybe_unused]] std::size_t count)
+    {
+#if defined(__linux__)
+        if (writeBehind_) {
+            const off_t end = ::lseek(descriptor_, 0, SEEK_CUR);
+            const auto length = static_cast<off_t>(count);
+            if (end >= length) {
+                ::sync_file_range(descriptor_, end - length, length, SYNC_FILE_RANGE_WRITE);
+            }
+        }
+#endif
+    }
+
     int descriptor_;
+    bool writeBehind_ = false;
 };
 
 std::string canonicalPath(const std::string& path)

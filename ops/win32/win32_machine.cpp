@@ -114,6 +114,7 @@ public:
     }
 
     bool sync() override { return FlushFileBuffers(handle_) != 0; }
+    void writeBehind() override {}
     std::optional<FileIdentity> identity() override { return identityOf(handle_); }
     bool setPermissions(std::uint32_t) override { return true; }
 

@@ -26,6 +26,7 @@ public:
     }
     bool seek(std::uint64_t offset) override { return !machine_.failsNow() && file_->seek(offset); }
     std::optional<std::uint64_t> size() override { return machine_.failsNow() ? std::nullopt : file_->size(); }
+    void writeBehind() override { file_->writeBehind(); }
     bool sync() override
     {
         const bool synced = !machine_.failsNow() && file_->sync();
