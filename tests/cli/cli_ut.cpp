@@ -1,4 +1,5 @@
 // The built votrana binary, run as a user would run it.
+#include "command_fixture.h"
 #include "key_table.h"
 #include "lzw_codec.h"
 #include "temp_folder.h"
@@ -170,11 +171,7 @@ TEST_F(CliTest, AnyFileThatFailsMakesTheStatus1)
 // its exit status which signal stopped it.
 TEST_F(CliTest, AnInterruptedRunLeavesTheFilesAsTheyWere)
 {
-    Bytes identity(512);
-    for (std::size_t i = 0; i < identity.size(); ++i) {
-        identity[i] = static_cast<std::uint8_t>(i);
-    }
-    writeFile(folder.path("zeros.KEY"), identity);
+    writeFile(folder.path("zeros.KEY"), identityKeyFile());
     // A small coded file that decodes to 256 MiB: long enough to be caught at work.
     Zeros zeros(std::uint64_t{256} << 20);
     MemorySink coded;
@@ -202,12 +199,7 @@ TEST_F(CliTest, AnInterruptedRunLeavesTheFilesAsTheyWere)
 // never report a decoding that is not on disk.
 TEST_F(CliTest, ParallelRunsOnTheSameNames)
 {
-    Bytes source(3 << 20);
-    std::uint32_t state = 7;
-    for (std::uint8_t& byte : source) {
-        state = state * 1103515245 + 12345;
-        byte = static_cast<std::uint8_t>("votrana key file\n"[(state >> 16) % 17]);
-    }
+    const Bytes source = sampleText(3 << 20);
     writeFile(folder.path("report.txt"), source);
     ASSERT_EQ(runTool({"code", "report.txt"}).status, 0);
     for (int round = 0; round < 8; ++round) {

@@ -186,24 +186,6 @@ TEST_P(DecodingTest, RefusalsBeforeTheKeyFileDialog)
     expectNothingChanged(person.messages, extra);
 }
 
-// Files at the names that temporary files once had are nobody's business of the commands'.
-TEST_P(DecodingTest, FilesAtFormerTemporaryNamesAreLeftAlone)
-{
-    writeFile(folder.path("report_txt.!!"), bytesOf("left from before"));
-    writeFile(folder.path("report_txt.!!!"), bytesOf("planted"));
-#if !defined(_WIN32)
-    ASSERT_EQ(::mkfifo(folder.path("report_txt.KEY!!!").c_str(), 0600), 0);
-#endif
-    decode("report_txt.___");
-    EXPECT_TRUE(succeeded());
-    EXPECT_EQ(readFile(folder.path("report_txt.!!")), bytesOf("left from before"));
-    EXPECT_EQ(readFile(folder.path("report_txt.!!!")), bytesOf("planted"));
-    person = ScriptedPerson();
-    code("report.txt");
-    EXPECT_TRUE(succeeded());
-    EXPECT_EQ(readFile(folder.path("report_txt.!!!")), bytesOf("planted"));
-}
-
 TEST_P(DecodingTest, RefusalsOfTheKeyFile)
 {
     decodeWithUserKey(folder.path("missing.key"));

@@ -67,18 +67,5 @@ TEST_F(PosixMachineTest, NewFilesAreNewAndPrivate)
     EXPECT_EQ(machine.permissions(folder.path("new")), 0640u);
 }
 
-TEST_F(PosixMachineTest, AFolderOrAReadOnlyFileIsNotToBeReplaced)
-{
-    std::filesystem::create_directory(folder.path("dir"));
-    testing::writeFile(folder.path("writable"), testing::bytesOf("w"));
-    testing::writeFile(folder.path("read-only"), testing::bytesOf("r"));
-    ::chmod(folder.path("read-only").c_str(), 0444);
-    const std::pair<const char*, bool> cases[] = {
-        {"missing", true}, {"writable", true}, {"read-only", false}, {"dir", false}};
-    for (const auto& [name, replaceable] : cases) {
-        EXPECT_EQ(machine.mayReplace(folder.path(name)), replaceable) << name;
-    }
-}
-
 }  // namespace
 }  // namespace votrana
