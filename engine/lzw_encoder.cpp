@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <bit>
+#include <condition_variable>
+#include <mutex>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -333,6 +335,10 @@ LzwEncoder::Parsed LzwEncoder::encodeRanges(std::span<const std::uint8_t> bytes,
     const FrozenTrie::View trie = frozen_.view();
     const std::size_t groupCount = rangeCount / lanes;
     std::atomic<std::size_t> nextGroup = 0;
+    // Not atomic::wait: where the library has no futex to build it on (MinGW's), a notify can slip in
+    // between the waiter's last look and its sleep, and the waiter never wakes.
+    std::mutex doneMutex;
+    std::condition_variable doneChanged;
     const auto parseNext = [&] {
         const std::size_t group = nextGroup.fetch_add(1, std::memory_order_relaxed);
         if (group >= groupCount) {
@@ -340,10 +346,13 @@ LzwEncoder::Parsed LzwEncoder::encodeRanges(std::span<const std::uint8_t> bytes,
         }
         Range* const first = &ranges_[group * lanes];
         parseGroup(trie, bytes, first, group == 0 ? trie.idOf[matcher_.matched()] : noCode16);
-        for (std::size_t lane = 0; lane < lanes; ++lane) {
-            first[lane].done.store(true, std::memory_order_release);
-            first[lane].done.notify_one();
+        {
+            const std::lock_guard lock(doneMutex);
+            for (std::size_t lane = 0; lane < lanes; ++lane) {
+                first[lane].done.store(true, std::memory_order_release);
+            }
         }
+        doneChanged.notify_all();
         return true;
     };
     std::vector<std::jthread> helpers;
@@ -367,7 +376,8 @@ LzwEncoder::Parsed LzwEncoder::encodeRanges(std::span<const std::uint8_t> bytes,
                 if (!wait) {
                     return;
                 }
-                range.done.wait(false, std::memory_order_acquire);
+                std::unique_lock lock(doneMutex);
+                doneChanged.wait(lock, [&range] { return range.done.load(std::memory_order_acquire); });
             }
             state = joinRange(bytes, range, state);
         }
