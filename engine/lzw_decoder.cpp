@@ -129,6 +129,13 @@ private:
 
 }  // namespace
 
+LzwDecoder::LzwDecoder(DecoderTuning tuning) : tuning_(tuning)
+{
+    if (tuning_.threads == 0) {
+        tuning_.threads = std::thread::hardware_concurrency() >= 2 ? 2 : 1;
+    }
+}
+
 CodecResult LzwDecoder::decompress(ByteSource& source, ByteSink& target)
 {
     target_ = &target;

@@ -21,12 +21,12 @@ namespace votrana {
 struct DecoderTuning {
     std::size_t decodedAlone = std::size_t{1} << 20;  // bytes decoded before rounds begin
     std::size_t rangeOutput = std::size_t{1} << 20;   // bytes one range decodes at most, give or take a string
-    int threads = 2;                                  // 1: both ranges in the calling thread
+    int threads = 0;  // 0: two where the machine has two cores or more; 1: both ranges in the calling thread
 };
 
 class LzwDecoder {
 public:
-    explicit LzwDecoder(DecoderTuning tuning = {}) : tuning_(tuning) {}
+    explicit LzwDecoder(DecoderTuning tuning = {});
 
     // Decodes the one coded stream that must make up all of `source` into `target`.
     CodecResult decompress(ByteSource& source, ByteSink& target);

@@ -80,12 +80,14 @@ void cancelKeyDialogOfDecoding(const Context& context, Program& program, const s
     if (dialog == nullptr) {
         return;
     }
-    // Meanwhile the coded file has lent its name to the decompressed data.
+    // Meanwhile the decompressed data waits in a temporary file of the command's.
     screenshot(closeBox ? "decoding-key-dialog-close-box" : "decoding-key-dialog-cancel");
     const bool ended = closeBox ? keyDialog::closeWithCloseBox(dialog) : keyDialog::pressCancel(dialog);
     report().check(ended, cat(step, " ends the dialog"));
     expectNoMessage(program, step);
-    report().check(folderNames(folder) == before && readFile(coded) == codedBytes,
+    const bool unchanged =
+        waitUntil([&] { return folderNames(folder) == before && readFile(coded) == codedBytes; }, windowWaitMs);
+    report().check(unchanged,
                    cat(step, ": the coded file is unchanged under its name; no temporary or decoded file"),
                    describe(folderNames(folder)));
 }

@@ -47,8 +47,11 @@ Snapshot snapshot(const std::wstring& folder)
 
 void checkUnchanged(const Snapshot& before, std::string_view step, std::string_view what)
 {
+    // The command clears its own files once the message is answered.
     std::string detail;
-    report().check(unchanged(before.folder, before.names, before.files, detail), cat(step, ": ", what), detail);
+    const bool same =
+        waitUntil([&] { return unchanged(before.folder, before.names, before.files, detail); }, windowWaitMs);
+    report().check(same, cat(step, ": ", what), detail);
 }
 
 // Codes a file with the application's key or a user's key, for the refusals of Decoding.
