@@ -13,8 +13,8 @@ const CliTexts& cliTextsFor(bool japanese)
                  "        with a new key file beside that (report_txt.KEY), or with KEYFILE.\n"
                  "decode  decodes each coded FILE beside it (report_txt.___ gives report.txt) with the\n"
                  "        key file beside it (report_txt.KEY), or with KEYFILE.\n"
-                 "-       as FILE: from standard input to standard output, with --key KEYFILE (code\n"
-                 "        makes a new one if KEYFILE does not exist); -f, --force: even to a terminal.\n"
+                 "FILE -  codes or decodes standard input to standard output, with --key KEYFILE, which\n"
+                 "        code makes when it does not exist. -f, --force: even when that is a terminal.\n"
                  "\n"
                  "Exit status: 0 when every FILE was done, 1 when any was not, 2 for a wrong command line,\n"
                  "128+N when signal N stopped it. More in the manual page: man votrana\n",
@@ -42,8 +42,8 @@ const CliTexts& cliTextsFor(bool japanese)
                  "        と新しいキー・ファイル (report_txt.KEY) を作成します. KEYFILE があればそれを使います.\n"
                  "decode  各暗号化ファイル FILE を同じディレクトリのキー・ファイル (report_txt.KEY)、\n"
                  "        または KEYFILE で復号化します (report_txt.___ から report.txt).\n"
-                 "-       FILE を - にすると標準入力から標準出力へ処理します. --key KEYFILE が必要です\n"
-                 "        (code は KEYFILE が無ければ新しく作ります). -f, --force: 端末にも出力します.\n"
+                 "FILE -  標準入力を暗号化・復号化して標準出力に書き出します. --key KEYFILE が必要で、\n"
+                 "        code は KEYFILE が無ければ新しく作ります. -f, --force: 端末にも出力します.\n"
                  "\n"
                  "終了ステータス: すべての FILE が完了すれば 0、そうでなければ 1、コマンド・ラインの誤りは 2、\n"
                  "シグナル N で止めたときは 128+N. 詳しくはマニュアル・ページ (man votrana) を参照してください.\n",
