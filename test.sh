@@ -7,7 +7,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 source tools/ensure-packages.sh
 source tools/wine/ensure-wine.sh
 
-ensure_packages cmake g++ make libgtest-dev googletest clang libclang-rt-14-dev g++-mingw-w64-x86-64 poppler-utils
+ensure_packages cmake g++ make libgtest-dev googletest clang libclang-rt-14-dev g++-mingw-w64-x86-64 poppler-utils man-db
 
 fuzz_seconds=${VOTRANA_FUZZ_SECONDS:-60}
 fuzzers=(fuzz_decode fuzz_roundtrip)

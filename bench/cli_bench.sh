@@ -3,9 +3,11 @@
 # text corpus, repeated) against `gzip -1 -c FILE > OUT` and `gzip -dc FILE.gz > OUT` of the same file,
 # in the same run: wall time and peak resident memory from /usr/bin/time -v, best of VOTRANA_BENCH_REPEATS
 # runs (default 3). Each command runs once making new files and once replacing the files of an earlier
-# run (which it flushes to the disk first; gzip's rows with `sync OUT` show what such a flush costs it).
-# VOTRANA_BASELINE=/path/to/votrana adds the rows of another build, for a before-and-after in one run.
-# The decoded file is compared with the original.
+# run (which it flushes to the disk first; gzip's rows with `sync OUT` show what such a flush costs it),
+# and once through standard input and output (`votrana code --key KEY - < FILE > OUT`, the same for
+# decode). VOTRANA_BASELINE=/path/to/votrana adds the file rows of another build, for a before-and-after
+# in one run. The decoded file is compared with the original, and what the pipe gives with what the file
+# gives.
 #   bench/cli_bench.sh [BYTES]     (default 1073741824)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -58,8 +60,12 @@ sh_gzip_decode() { gzip -dc "$work/code/text.txt.gz" >"$work/decode/gunzipped.tx
 # What replacing costs us on top: the new file flushed to the disk before it takes the old one's place.
 sh_gzip_code_synced() { sh_gzip_code && sync "$work/code/text.txt.gz"; }
 sh_gzip_decode_synced() { sh_gzip_decode && sync "$work/decode/gunzipped.txt"; }
-export -f sh_gzip_code sh_gzip_decode sh_gzip_code_synced sh_gzip_decode_synced
-export plain work
+sh_pipe_code() { "$votrana" code --key "$work/code/text_txt.KEY" - <"$plain" >"$work/code/piped.___"; }
+sh_pipe_decode() {
+    "$votrana" decode --key "$work/decode/text_txt.KEY" - <"$work/decode/text_txt.___" >"$work/decode/piped.txt"
+}
+export -f sh_gzip_code sh_gzip_decode sh_gzip_code_synced sh_gzip_decode_synced sh_pipe_code sh_pipe_decode
+export plain work votrana
 
 none() { :; }
 fresh_code() { rm -f "$work/code/text_txt.___" "$work/code/text_txt.KEY"; }
@@ -83,12 +89,16 @@ if [[ -n ${VOTRANA_BASELINE:-} ]]; then
         "$decode_kb")
 fi
 measure_votrana "$votrana"
+read -r pipe_code_s pipe_code_kb < <(measure none bash -c sh_pipe_code)
+read -r pipe_decode_s pipe_decode_kb < <(measure none bash -c sh_pipe_decode)
 read -r gzip_s gzip_kb < <(measure none bash -c sh_gzip_code)
 read -r gunzip_s gunzip_kb < <(measure none bash -c sh_gzip_decode)
 read -r gzip_synced_s gzip_synced_kb < <(measure none bash -c sh_gzip_code_synced)
 read -r gunzip_synced_s gunzip_synced_kb < <(measure none bash -c sh_gzip_decode_synced)
 
 cmp "$plain" "$work/decode/text.txt"
+cmp "$work/code/text_txt.___" "$work/code/piped.___"
+cmp "$plain" "$work/decode/piped.txt"
 coded_size=$(stat -c %s "$work/code/text_txt.___")
 gzip_size=$(stat -c %s "$work/code/text.txt.gz")
 
@@ -112,6 +122,10 @@ if [[ -n ${VOTRANA_BASELINE:-} ]]; then
 fi
 print_votrana "votrana" "$new_code_s" "$new_code_kb" "$code_s" "$code_kb" "$new_decode_s" "$new_decode_kb" \
     "$decode_s" "$decode_kb"
+printf "$row" "votrana code - < FILE > OUT" "$pipe_code_s" "$(rate "$pipe_code_s")" "$pipe_code_kb" \
+    "$(against "$pipe_code_s" "$gzip_s")"
+printf "$row" "votrana decode - < FILE > OUT" "$pipe_decode_s" "$(rate "$pipe_decode_s")" "$pipe_decode_kb" \
+    "$(against "$pipe_decode_s" "$gunzip_s")"
 printf "$row" "gzip -1 -c FILE > OUT" "$gzip_s" "$(rate "$gzip_s")" "$gzip_kb" "1.00"
 printf "$row" "gzip -dc FILE > OUT" "$gunzip_s" "$(rate "$gunzip_s")" "$gunzip_kb" "1.00"
 printf "$row" "gzip -1 -c FILE > OUT; sync OUT" "$gzip_synced_s" "$(rate "$gzip_synced_s")" "$gzip_synced_kb" \
@@ -119,5 +133,7 @@ printf "$row" "gzip -1 -c FILE > OUT; sync OUT" "$gzip_synced_s" "$(rate "$gzip_
 printf "$row" "gzip -dc FILE > OUT; sync OUT" "$gunzip_synced_s" "$(rate "$gunzip_synced_s")" "$gunzip_synced_kb" \
     "$(against "$gunzip_synced_s" "$gunzip_s")"
 echo "goal: votrana code and decode at most 0.30 of gzip's time, peak RSS under 64 MiB"
+echo "pipe / file with new files: code $(against "$pipe_code_s" "$new_code_s")," \
+    "decode $(against "$pipe_decode_s" "$new_decode_s") (goal: at most 1.10)"
 echo "coded size / plain: $(awk -v a="$coded_size" -v b="$size" 'BEGIN { printf "%.3f", a / b }')," \
     "gzip -1: $(awk -v a="$gzip_size" -v b="$size" 'BEGIN { printf "%.3f", a / b }')"

@@ -19,6 +19,10 @@ struct CliTexts {
     std::string_view noFile;
     std::string_view keyWithoutFile;
     std::string_view keyTwice;
+    std::string_view standardStreamsWithoutKey;
+    std::string_view standardStreamsTwice;
+    std::string_view notToTerminal;
+    std::string_view keyFileMade;  // followed by the key file's path
     std::string_view coding;
     std::string_view decompressing;
     std::string_view decoding;

@@ -1,6 +1,6 @@
 #include "command_line.h"
 
-#include <string_view>
+#include <algorithm>
 
 namespace votrana {
 
@@ -42,10 +42,12 @@ CommandLine parseCommandLine(std::span<const std::string> arguments)
     bool onlyFiles = false;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (onlyFiles || argument == "-" || !argument.starts_with("-")) {
+        if (onlyFiles || argument == standardStreamsName || !argument.starts_with("-")) {
             line.files.push_back(argument);
         } else if (argument == "--") {
             onlyFiles = true;
+        } else if (argument == "--force" || argument == "-f") {
+            line.force = true;
         } else if (argument == "--help" || argument == "-h") {
             return CommandLine{};
         } else if (argument == keyOption || argument.starts_with("--key=")) {
@@ -66,7 +68,19 @@ CommandLine parseCommandLine(std::span<const std::string> arguments)
     if (line.files.empty()) {
         return usageError(UsageError::noFile);
     }
+    // A stream has no folder for a key file beside it, and standard input can be read only once.
+    if (line.usesStandardStreams() && !line.keyFile) {
+        return usageError(UsageError::standardStreamsWithoutKey);
+    }
+    if (std::ranges::count(line.files, standardStreamsName) > 1) {
+        return usageError(UsageError::standardStreamsTwice);
+    }
     return line;
+}
+
+bool CommandLine::usesStandardStreams() const
+{
+    return std::ranges::find(files, standardStreamsName) != files.end();
 }
 
 }  // namespace votrana

@@ -3,6 +3,8 @@
 #include <csignal>
 #include <initializer_list>
 
+#include <signal.h>
+
 namespace votrana {
 
 namespace {
@@ -24,8 +26,13 @@ extern "C" void noteInterruption(int signal)
 
 void catchInterruptions()
 {
+    struct sigaction action {};
+    action.sa_handler = noteInterruption;
+    sigemptyset(&action.sa_mask);
+    // No SA_RESTART: a read or write that waits on a pipe or a terminal ends with EINTR.
+    action.sa_flags = 0;
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        std::signal(signal, noteInterruption);
+        ::sigaction(signal, &action, nullptr);
     }
     // A report to a closed pipe is then a failed write, told by the exit status, not a silent end.
     std::signal(SIGPIPE, SIG_IGN);
@@ -34,6 +41,16 @@ void catchInterruptions()
 int interruptingSignal()
 {
     return caughtSignal;
+}
+
+BrokenPipeEndsTool::BrokenPipeEndsTool()
+{
+    std::signal(SIGPIPE, SIG_DFL);
+}
+
+BrokenPipeEndsTool::~BrokenPipeEndsTool()
+{
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 }  // namespace votrana

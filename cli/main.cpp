@@ -1,5 +1,5 @@
 // votrana: the Coding and Decoding commands of the program, one FILE after the other, from the
-// command line.
+// command line; FILE - codes or decodes standard input to standard output.
 #include "cli_texts.h"
 #include "coding.h"
 #include "command_line.h"
@@ -8,10 +8,13 @@
 #include "interruption.h"
 #include "operations_state.h"
 #include "posix_machine.h"
+#include "stream_commands.h"
+#include "texts.h"
 #include "ui_language.h"
 
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,16 +34,50 @@ std::string absolutePath(const std::string& path)
     return error ? path : absolute.lexically_normal().string();
 }
 
+// FILE -: from standard input to standard output, with the key file the command line names.
+votrana::CommandOutcome runOnStandardStreams(const votrana::CommandLine& line, votrana::Platform& platform,
+                                             votrana::OperationsState& state, const std::string& keyPath)
+{
+    const std::unique_ptr<votrana::File> input = votrana::openStandardStream(STDIN_FILENO);
+    const std::unique_ptr<votrana::File> output = votrana::openStandardStream(STDOUT_FILENO);
+    if (!input || !output) {
+        const votrana::Texts& texts = votrana::textsFor(state.japaneseUi);
+        platform.person.showMessage({std::string(texts.readWriteFailed), std::string(texts.errorCaption)});
+        return votrana::CommandOutcome::failed;
+    }
+    const votrana::BrokenPipeEndsTool brokenPipeEndsTool;
+    return line.action == votrana::CommandLine::Action::code
+               ? votrana::runStreamCoding(platform, state, keyPath, *input, *output)
+               : votrana::runStreamDecoding(platform, state, keyPath, *input, *output);
+}
+
 int runCommand(const votrana::CommandLine& line, const votrana::CliTexts& texts, bool japanese)
 {
+    const bool streams = line.usesStandardStreams();
+    if (streams && !line.force && ::isatty(STDOUT_FILENO) == 1) {
+        std::cerr << "votrana: " << votrana::standardStreamsName << ": " << texts.notToTerminal << '\n';
+        return 1;
+    }
     votrana::OperationsState state;
     state.japaneseUi = japanese;
+    state.codesOnlyFromFixedDisks = false;
     votrana::PosixMachine machine;
-    votrana::ConsolePerson person(std::cout, std::cerr, texts, ::isatty(STDERR_FILENO) == 1);
+    // Where standard output carries coded or decoded bytes, the reports go to standard error.
+    votrana::ConsolePerson person(streams ? std::cerr : std::cout, std::cerr, texts, ::isatty(STDERR_FILENO) == 1);
     votrana::Platform platform{person, machine};
     std::optional<std::string> keyFile;
     if (line.keyFile) {
         keyFile = absolutePath(*line.keyFile);
+    }
+    if (streams && line.action == votrana::CommandLine::Action::code) {
+        person.prepare(std::string(votrana::standardStreamsName), {}, keyFile);
+        const votrana::KeyFileMaking making = votrana::makeKeyFileIfMissing(platform, state, *keyFile);
+        if (making == votrana::KeyFileMaking::failed) {
+            return 1;
+        }
+        if (making == votrana::KeyFileMaking::made) {
+            std::cerr << texts.keyFileMade << *keyFile << '\n';
+        }
     }
     int status = 0;
     for (const std::string& file : line.files) {
@@ -48,9 +85,14 @@ int runCommand(const votrana::CommandLine& line, const votrana::CliTexts& texts,
             break;
         }
         person.prepare(file, absolutePath(file), keyFile);
-        const votrana::CommandOutcome outcome = line.action == votrana::CommandLine::Action::code
-                                                    ? votrana::runCoding(platform, state)
-                                                    : votrana::runDecoding(platform, state);
+        votrana::CommandOutcome outcome = votrana::CommandOutcome::done;
+        if (file == votrana::standardStreamsName) {
+            outcome = runOnStandardStreams(line, platform, state, *keyFile);
+        } else if (line.action == votrana::CommandLine::Action::code) {
+            outcome = votrana::runCoding(platform, state);
+        } else {
+            outcome = votrana::runDecoding(platform, state);
+        }
         if (outcome != votrana::CommandOutcome::done || person.reportLost()) {
             status = 1;
         }

@@ -9,13 +9,13 @@ namespace {
 
 // Runs the codec from `source` into `target` with the wait cursor, and tells of a failure.
 template <typename Run>
-CodecRun runCodec(Person& person, Notifier& notifier, Run run, const FileSource& source, File& target)
+CodecRun runCodec(Person& person, Notifier& notifier, Run run, const FileSource& source, ByteSink& target)
 {
     person.setCursor(Cursor::wait);
-    FileSink sink(target);
-    CodecResult result = run(sink);
+    CodecResult result = run(target);
     person.setCursor(Cursor::arrow);
-    if (source.stopped()) {
+    // A read or write that the stop broke off is part of the stop.
+    if (source.stopped() || (result != CodecResult::done && person.stopRequested())) {
         return CodecRun::stopped;
     }
     if (result == CodecResult::done && source.failed()) {
@@ -36,11 +36,13 @@ CodecRun compressInto(Person& person, Notifier& notifier, Codec& codec, File& so
 {
     ProgressMeter progress(person, WorkStage::coding, sourceLength);
     FileSource plain(source, progress, &substitution);
+    FileSink coded(target);
     return runCodec(
-        person, notifier, [&](ByteSink& sink) { return compressStream(codec.encoder, plain, sink); }, plain, target);
+        person, notifier, [&](ByteSink& sink) { return compressStream(codec.encoder, plain, sink); }, plain, coded);
 }
 
-CodecRun decompressInto(Person& person, Notifier& notifier, Codec& codec, File& source, File& target)
+CodecRun decompressInto(Person& person, Notifier& notifier, Codec& codec, File& source, File& target,
+                        const KeyTable* substitution)
 {
     const std::optional<std::uint64_t> sourceLength = source.size();
     if (!sourceLength) {
@@ -49,8 +51,9 @@ CodecRun decompressInto(Person& person, Notifier& notifier, Codec& codec, File& 
     }
     ProgressMeter progress(person, WorkStage::decompressing, *sourceLength);
     FileSource coded(source, progress);
+    FileSink plain(target, substitution);
     return runCodec(
-        person, notifier, [&](ByteSink& sink) { return decompressStream(codec.decoder, coded, sink); }, coded, target);
+        person, notifier, [&](ByteSink& sink) { return decompressStream(codec.decoder, coded, sink); }, coded, plain);
 }
 
 }  // namespace votrana

@@ -21,8 +21,10 @@ enum class CodecRun {
 CodecRun compressInto(Person& person, Notifier& notifier, Codec& codec, File& source, std::uint64_t sourceLength,
                       const KeyTable& substitution, File& target);
 
-// Decompresses the whole coded stream of `source` into `target`. A stream that is damaged, or is
-// followed by anything, is refused.
-CodecRun decompressInto(Person& person, Notifier& notifier, Codec& codec, File& source, File& target);
+// Decompresses the whole coded stream of `source` into `target`, each byte passed through
+// `substitution` when there is one. A stream that is damaged, or is followed by anything, is refused;
+// what was decoded before the damage showed is in `target` all the same.
+CodecRun decompressInto(Person& person, Notifier& notifier, Codec& codec, File& source, File& target,
+                        const KeyTable* substitution = nullptr);
 
 }  // namespace votrana

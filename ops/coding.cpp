@@ -73,7 +73,7 @@ std::unique_ptr<File> CodingCommand::openCheckedSource(std::uint64_t& length)
         return nullptr;
     }
     const std::string rootPath = machine_.driveRoot(sourcePath_);
-    if (!isOnFixedDisk(machine_, rootPath)) {
+    if (state_.codesOnlyFromFixedDisks && !isOnFixedDisk(machine_, rootPath)) {
         refuseWithWarning(texts_.notOnFixedDisk);
         return nullptr;
     }

@@ -6,6 +6,7 @@
 #include "platform.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace votrana {
 
@@ -55,14 +56,17 @@ private:
     bool stopped_ = false;
 };
 
+// Writes to a file as it is, or with every byte passed through a key table on the way.
 class FileSink final : public ByteSink {
 public:
-    explicit FileSink(File& file) : file_(file) {}
+    explicit FileSink(File& file, const KeyTable* substitution = nullptr) : file_(file), substitution_(substitution) {}
 
-    bool write(std::span<const std::uint8_t> bytes) override { return file_.write(bytes); }
+    bool write(std::span<const std::uint8_t> bytes) override;
 
 private:
     File& file_;
+    const KeyTable* substitution_;
+    std::vector<std::uint8_t> substituted_;
 };
 
 }  // namespace votrana

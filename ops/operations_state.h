@@ -15,6 +15,9 @@ struct OperationsState {
     bool japaneseUi = false;
     // The program's own file, which Coding refuses; empty when it is not known.
     std::string programPath;
+    // The window program's rule: Coding refuses a file that is not on a fixed disk. The command-line
+    // tool, which codes on any disk the system can write, turns it off.
+    bool codesOnlyFromFixedDisks = true;
     KeyFileChoice keyFileChoice;
     KeyTables keyTables;
     // Which half of a key file the running command uses; it stays after the command.

@@ -77,7 +77,12 @@ bool permitsWriting(const std::string& path, const struct stat& status)
 
 class PosixFile final : public File {
 public:
-    explicit PosixFile(int descriptor) : descriptor_(descriptor) {}
+    // An `interruptible` file gives up a read or write that a signal interrupts, as standard input
+    // and output do: a pipe or a terminal may keep them waiting for ever. Any other goes on.
+    explicit PosixFile(int descriptor, bool interruptible = false)
+        : descriptor_(descriptor), interruptible_(interruptible)
+    {
+    }
     PosixFile(const PosixFile&) = delete;
     PosixFile& operator=(const PosixFile&) = delete;
     ~PosixFile() override { close(); }
@@ -89,7 +94,7 @@ public:
             if (count >= 0) {
                 return static_cast<std::size_t>(count);
             }
-            if (errno != EINTR) {
+            if (errno != EINTR || interruptible_) {
                 return std::nullopt;
             }
         }
@@ -99,7 +104,7 @@ public:
     {
         while (!bytes.empty()) {
             const ssize_t count = ::write(descriptor_, bytes.data(), bytes.size());
-            if (count < 0 && errno == EINTR) {
+            if (count < 0 && errno == EINTR && !interruptible_) {
                 continue;
             }
             if (count <= 0) {
@@ -170,6 +175,7 @@ private:
     }
 
     int descriptor_;
+    bool interruptible_;
     bool writeBehind_ = false;
 };
 
@@ -314,6 +320,12 @@ std::unique_ptr<File> PosixMachine::createNew(const std::string& path)
         return nullptr;
     }
     return file;
+}
+
+std::unique_ptr<File> openStandardStream(int descriptor)
+{
+    const int copy = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
+    return copy >= 0 ? std::make_unique<PosixFile>(copy, true) : nullptr;
 }
 
 std::optional<FileIdentity> PosixMachine::identity(const std::string& path)

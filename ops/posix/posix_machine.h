@@ -25,4 +25,8 @@ public:
     bool replace(const std::string& from, const std::string& to) override;
 };
 
+// Standard input or output (descriptor 0 or 1) as a file, for reading or writing a stream through it.
+// Closing it leaves the descriptor open and tells whether what was written could be completed.
+std::unique_ptr<File> openStandardStream(int descriptor);
+
 }  // namespace votrana

@@ -29,6 +29,7 @@ TEST(CommandLine, FilesAndKeyInAnyOrder)
     EXPECT_EQ(parse({"code", "a", "--help"}).action, CommandLine::Action::help);
     EXPECT_EQ(parse({"code", "a", "--key", "k", "--key=j"}).error, UsageError::keyTwice);
     EXPECT_EQ(parse({"code", "-k", "a"}).error, UsageError::unknownOption);
+    EXPECT_TRUE(parse({"code", "--key", "k", "-f", "-"}).force);
 }
 
 TEST(ConsolePerson, AnswersTheDialogsAndPrintsTheMessages)

@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace votrana::testing {
 namespace {
@@ -56,8 +57,8 @@ protected:
         return ToolRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, text("out"), text("err")};
     }
 
-    // Starts votrana in the background; its output is not looked at.
-    pid_t startTool(const std::vector<std::string>& arguments)
+    // Starts votrana in the background, reading `input` when it is given; its output is not looked at.
+    pid_t startTool(const std::vector<std::string>& arguments, int input = -1)
     {
         std::vector<std::string> words{VOTRANA_BINARY};
         words.insert(words.end(), arguments.begin(), arguments.end());
@@ -68,6 +69,9 @@ protected:
         argv.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
+        if (input >= 0) {
+            posix_spawn_file_actions_adddup2(&actions, input, 0);
+        }
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
         pid_t pid = -1;
@@ -150,6 +154,22 @@ TEST_F(CliTest, WithAKeyFileOfTheUser)
     EXPECT_EQ(readFile(folder.path("a_txt.___")), compressBytes(bytesOf("alpha alpha alpha")));
     EXPECT_EQ(runTool({"decode", "a_txt.___", "--key=my.key"}).status, 0);
     EXPECT_EQ(readFile(folder.path("a.txt")), bytesOf("alpha alpha alpha"));
+
+    // FILE - among others: standard output carries the coded bytes alone, the reports go to standard
+    // error. A key file that does not exist is made for it.
+    const auto pipe = [&](const std::vector<std::string>& arguments, const std::string& input) {
+        return runTool(arguments, "", "<" + input + " >" + quoted(outputs.path("out")));
+    };
+    const ToolRun piped = pipe({"code", "--key", "my.key", "a.txt", "-"}, "a.txt");
+    EXPECT_EQ(piped.status, 0);
+    EXPECT_EQ(bytesOf(piped.out), compressBytes(bytesOf("alpha alpha alpha")));
+    EXPECT_TRUE(piped.err.starts_with("Following file has been created by coding;")) << piped.err;
+    EXPECT_EQ(pipe({"decode", "--key", "my.key", "-"}, "a_txt.___").out, "alpha alpha alpha");
+    const ToolRun made = pipe({"code", "--key", "new.KEY", "-"}, "a.txt");
+    EXPECT_EQ(made.err, "Following key file has been created;\n  " + folder.path("new.KEY") + "\n");
+    EXPECT_EQ(std::filesystem::status(folder.path("new.KEY")).permissions(), std::filesystem::perms(0600));
+    writeFile(folder.path("new.___"), bytesOf(made.out));
+    EXPECT_EQ(pipe({"decode", "--key=new.KEY", "-"}, "new.___").out, "alpha alpha alpha");
 }
 
 TEST_F(CliTest, AnyFileThatFailsMakesTheStatus1)
@@ -165,6 +185,10 @@ TEST_F(CliTest, AnyFileThatFailsMakesTheStatus1)
     EXPECT_EQ(broken.status, 1);
     EXPECT_EQ(broken.err, "votrana: broken.___: Error: The coded file is damaged and cannot be decoded.\n");
     EXPECT_EQ(broken.out, "");
+    writeFile(folder.path("my.key"), identityKeyFile());
+    const ToolRun piped = runTool({"decode", "--key", "my.key", "-"}, "", "<broken.___ >/dev/null");
+    EXPECT_EQ(piped.status, 1);
+    EXPECT_EQ(piped.err, "votrana: -: Error: The coded file is damaged and cannot be decoded.\n");
 }
 
 // A signal stops the work; the tool removes what it made, keeps every file of the user's, and says by
@@ -192,6 +216,19 @@ TEST_F(CliTest, AnInterruptedRunLeavesTheFilesAsTheyWere)
         EXPECT_EQ(folder.names(), before);
         EXPECT_EQ(readFile(folder.path("zeros")), bytesOf("an earlier file"));
         EXPECT_EQ(readFile(folder.path("zeros.___")), coded.bytes());
+
+        // A run on a pipe through which nothing comes stops as well, once its new key file is made.
+        int pipe[2];
+        ASSERT_EQ(::pipe2(pipe, O_CLOEXEC), 0);
+        const pid_t piped = startTool({"code", "--key", outputs.path("new.KEY"), "-"}, pipe[0]);
+        while (!std::filesystem::exists(outputs.path("new.KEY"))) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        ::kill(piped, signal);
+        EXPECT_EQ(exitStatusOf(piped), 128 + signal);
+        ::close(pipe[0]);
+        ::close(pipe[1]);
+        std::filesystem::remove(outputs.path("new.KEY"));
     }
 }
 
@@ -246,8 +283,8 @@ TEST_F(CliTest, UsageHelpAndVersion)
     const ToolRun version = runTool({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "votrana " VOTRANA_VERSION "\n");
-    for (const auto& arguments :
-         std::vector<std::vector<std::string>>{{}, {"frob"}, {"code"}, {"code", "a", "--key"}}) {
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {}, {"frob"}, {"code"}, {"code", "a", "--key"}, {"code", "-"}, {"decode", "--key", "k", "-", "a", "-"}}) {
         const ToolRun run = runTool(arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_TRUE(run.err.ends_with("Try 'votrana --help'.\n")) << run.err;

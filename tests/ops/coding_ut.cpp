@@ -145,6 +145,10 @@ TEST_P(CodingTest, RefusesBeforeTheKeyFileDialog)
                                        "ハード・ディスク以外のファイルは暗号化できません."})});
     }
     EXPECT_EQ(folder.names(), (Names{"folder", "report.txt"}));
+    // The command-line tool's state: any disk will do.
+    state.codesOnlyFromFixedDisks = false;
+    code("report.txt");
+    EXPECT_TRUE(succeeded());
 }
 
 TEST_P(CodingTest, DialogsThatEndTheCommand)
