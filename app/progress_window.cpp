@@ -13,6 +13,18 @@ namespace {
 // The bar moves in steps of a thousandth.
 constexpr int barSteps = 1000;
 
+// Over the middle of the main window, which it stands for while it shows.
+void centreOverOwner(HWND window, HWND owner)
+{
+    RECT ownerArea{};
+    RECT area{};
+    GetWindowRect(owner, &ownerArea);
+    GetWindowRect(window, &area);
+    const int x = (ownerArea.left + ownerArea.right - (area.right - area.left)) / 2;
+    const int y = (ownerArea.top + ownerArea.bottom - (area.bottom - area.top)) / 2;
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 int barPosition(std::uint64_t done, std::uint64_t total)
 {
     if (total == 0 || done >= total) {
@@ -64,6 +76,7 @@ bool ProgressWindow::open()
     if (window_ == nullptr) {
         return false;
     }
+    centreOverOwner(window_, setup_.owner);
     SendDlgItemMessageW(window_, IDC_PROGRESS_BAR, PBM_SETRANGE32, 0, barSteps);
     if (cancelled_) {
         EnableWindow(GetDlgItem(window_, IDCANCEL), FALSE);

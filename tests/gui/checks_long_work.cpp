@@ -302,7 +302,7 @@ void checkLongWork(Context& context)
         return;
     }
     // The mouse rests over the main window where the progress window does not cover it.
-    moveMouse(program->client(310, 10));
+    moveMouse(program->client(4, 100));
     const HCURSOR arrow = shownCursor();
     const LongRun runs[] = {
         {"Coding a large file", false, true, Stop::none},
