@@ -37,8 +37,13 @@ public:
     HWND progressWindow() const { return progress_.window(); }
     bool cancelled() const { return progress_.cancelled(); }
 
-    // A dialog or message of the command comes next, as it did before there was a worker.
-    void beforePersonCall() { progress_.close(); }
+    // A dialog or message of the command comes next, as it did before there was a worker: with the
+    // main window enabled, so that the dialog disables it and gives the activation back to it.
+    void beforePersonCall()
+    {
+        progress_.close();
+        EnableWindow(app_.mainWindow, TRUE);
+    }
     void afterPersonCall()
     {
         EnableWindow(app_.mainWindow, FALSE);
