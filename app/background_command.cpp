@@ -13,6 +13,8 @@ namespace {
 
 // The longest the window thread waits for anything before it looks at the progress again.
 constexpr DWORD progressLookMs = 50;
+// How long after a dialog the person's input waits in the queue (see WorkDisplay::settling).
+constexpr std::uint64_t settleMs = 100;
 
 // What the window thread shows of a command at work: the main window disabled, the hourglass over it
 // while the command asks for it, the progress window once a pass takes long.
@@ -22,7 +24,6 @@ public:
         : app_(app), progress_({app.appInstance, app.mainWindow, app.operations.japaneseUi})
     {
         app_.activity.running = true;
-        EnableWindow(app_.mainWindow, FALSE);
     }
     WorkDisplay(const WorkDisplay&) = delete;
     WorkDisplay& operator=(const WorkDisplay&) = delete;
@@ -37,6 +38,22 @@ public:
     HWND progressWindow() const { return progress_.window(); }
     bool cancelled() const { return progress_.cancelled(); }
 
+    // Most commands end, or come to their next dialog, a moment after a dialog. Until the command has
+    // worked a little longer, the person's input waits in the queue: should the command end, it goes
+    // to the main window as it was before, not to a disabled one. Then the window is disabled.
+    bool settling()
+    {
+        if (settled_) {
+            return false;
+        }
+        if (GetTickCount64() - workingSinceMs_ < settleMs) {
+            return true;
+        }
+        settled_ = true;
+        EnableWindow(app_.mainWindow, FALSE);
+        return false;
+    }
+
     // A dialog or message of the command comes next, as it did before there was a worker: with the
     // main window enabled, so that the dialog disables it and gives the activation back to it.
     void beforePersonCall()
@@ -46,7 +63,7 @@ public:
     }
     void afterPersonCall()
     {
-        EnableWindow(app_.mainWindow, FALSE);
+        settled_ = false;
         workingSinceMs_ = GetTickCount64();
     }
 
@@ -77,13 +94,19 @@ private:
     Application& app_;
     ProgressWindow progress_;
     std::uint64_t workingSinceMs_ = GetTickCount64();
+    bool settled_ = false;
 };
 
-// Dispatches every waiting message; the progress window's keys go to it as to a dialog.
-void dispatchMessages(HWND progressWindow, std::optional<WPARAM>& quit)
+// Waits for the worker or a message, then dispatches every waiting message, or while the display
+// settles every one but the person's input. The progress window's keys go to it as to a dialog.
+void dispatchMessages(HANDLE wake, bool settling, HWND progressWindow, std::optional<WPARAM>& quit)
 {
+    const DWORD allButInput = QS_SENDMESSAGE | QS_POSTMESSAGE | QS_TIMER | QS_PAINT;
+    MsgWaitForMultipleObjectsEx(1, &wake, progressLookMs, settling ? allButInput : QS_ALLINPUT,
+                                settling ? 0 : MWMO_INPUTAVAILABLE);
+    const UINT which = settling ? PM_QS_SENDMESSAGE | PM_QS_POSTMESSAGE | PM_QS_PAINT : 0;
     MSG message{};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | which)) {
         if (message.message == WM_QUIT) {
             quit = message.wParam;
             continue;
@@ -108,10 +131,8 @@ CommandOutcome runInBackground(Application& app, const CommandRun& command)
     {
         WorkDisplay display(app);
         worker.start([&] { outcome = command(platform, app.operations); });
-        const HANDLE wake = worker.wakeEvent();
         while (!worker.ended()) {
-            MsgWaitForMultipleObjectsEx(1, &wake, progressLookMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-            dispatchMessages(display.progressWindow(), quit);
+            dispatchMessages(worker.wakeEvent(), display.settling(), display.progressWindow(), quit);
             if (display.cancelled()) {
                 worker.requestStop();
             }

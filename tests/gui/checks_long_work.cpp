@@ -90,17 +90,21 @@ bool randomFile(const std::wstring& path, std::uint64_t seed, bool write)
 }
 
 // Which file has each name, how long it is and when it was written.
-std::map<std::wstring, std::array<DWORD, 5>> stampsOf(const std::wstring& folder)
+std::map<std::wstring, std::array<DWORD, 6>> stampsOf(const std::wstring& folder)
 {
-    std::map<std::wstring, std::array<DWORD, 5>> stamps;
+    std::map<std::wstring, std::array<DWORD, 6>> stamps;
     for (const std::wstring& name : folderNames(folder)) {
         const HANDLE file = CreateFileW((folder + L"\\" + name).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                         OPEN_EXISTING, 0, nullptr);
         BY_HANDLE_FILE_INFORMATION info{};
         GetFileInformationByHandle(file, &info);
         CloseHandle(file);
-        stamps[name] = {info.nFileIndexHigh, info.nFileIndexLow, info.nFileSizeLow, info.ftLastWriteTime.dwLowDateTime,
-                        info.ftLastWriteTime.dwHighDateTime};
+        stamps[name] = {info.nFileIndexHigh,
+                        info.nFileIndexLow,
+                        info.nFileSizeHigh,
+                        info.nFileSizeLow,
+                        info.ftLastWriteTime.dwHighDateTime,
+                        info.ftLastWriteTime.dwLowDateTime};
     }
     return stamps;
 }
