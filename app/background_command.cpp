@@ -39,8 +39,9 @@ public:
     bool cancelled() const { return progress_.cancelled(); }
 
     // Most commands end, or come to their next dialog, a moment after a dialog. Until the command has
-    // worked a little longer, the person's input waits in the queue: should the command end, it goes
-    // to the main window as it was before, not to a disabled one. Then the window is disabled.
+    // worked a little longer, the person's input and posted messages wait in the queue: should the
+    // command end, they go to the main window as they did before, not to a disabled one or a busy
+    // one. Then the window is disabled.
     bool settling()
     {
         if (settled_) {
@@ -97,14 +98,14 @@ private:
     bool settled_ = false;
 };
 
-// Waits for the worker or a message, then dispatches every waiting message, or while the display
-// settles every one but the person's input. The progress window's keys go to it as to a dialog.
+// Waits for the worker or a message, then dispatches every waiting message; while the display
+// settles, only those sent by other threads and the paints, so that input and posted clicks wait.
+// The progress window's keys go to it as to a dialog.
 void dispatchMessages(HANDLE wake, bool settling, HWND progressWindow, std::optional<WPARAM>& quit)
 {
-    const DWORD allButInput = QS_SENDMESSAGE | QS_POSTMESSAGE | QS_TIMER | QS_PAINT;
-    MsgWaitForMultipleObjectsEx(1, &wake, progressLookMs, settling ? allButInput : QS_ALLINPUT,
+    MsgWaitForMultipleObjectsEx(1, &wake, progressLookMs, settling ? QS_SENDMESSAGE | QS_PAINT : QS_ALLINPUT,
                                 settling ? 0 : MWMO_INPUTAVAILABLE);
-    const UINT which = settling ? PM_QS_SENDMESSAGE | PM_QS_POSTMESSAGE | PM_QS_PAINT : 0;
+    const UINT which = settling ? PM_QS_SENDMESSAGE | PM_QS_PAINT : 0;
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | which)) {
         if (message.message == WM_QUIT) {

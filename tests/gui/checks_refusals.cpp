@@ -47,8 +47,10 @@ Snapshot snapshot(const std::wstring& folder)
 
 void checkUnchanged(const Snapshot& before, std::string_view step, std::string_view what)
 {
+    // The command removes its temporary files as it ends, on its own thread, after its message has gone.
     std::string detail;
-    report().check(unchanged(before.folder, before.names, before.files, detail), cat(step, ": ", what), detail);
+    const bool same = waitUntil([&] { return unchanged(before.folder, before.names, before.files, detail); }, 3000);
+    report().check(same, cat(step, ": ", what), detail);
 }
 
 // Codes a file with the application's key or a user's key, for the refusals of Decoding.
