@@ -40,7 +40,7 @@ void ProgressWindow::show(WorkStage stage, const std::string& fileName, std::uin
     if (window_ == nullptr && !open()) {
         return;
     }
-    if (!stageShown_ || stage != stage_) {
+    if (shownStage_ != stage) {
         showStage(stage, fileName);
     }
     const int position = barPosition(done, total);
@@ -61,7 +61,7 @@ void ProgressWindow::close()
     EnableWindow(setup_.owner, TRUE);
     DestroyWindow(window_);
     window_ = nullptr;
-    stageShown_ = false;
+    shownStage_.reset();
     position_ = -1;
 }
 
@@ -93,8 +93,7 @@ void ProgressWindow::showStage(WorkStage stage, const std::string& fileName)
     SetWindowTextW(window_, toWide(title).c_str());
     SetDlgItemTextW(window_, IDC_PROGRESS_STAGE, toWide(texts.workStages.at(static_cast<std::size_t>(stage))).c_str());
     SetDlgItemTextW(window_, IDC_PROGRESS_FILE, toWide(fileName).c_str());
-    stage_ = stage;
-    stageShown_ = true;
+    shownStage_ = stage;
 }
 
 void ProgressWindow::cancel()

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace votrana {
@@ -48,8 +49,7 @@ private:
     HWND window_ = nullptr;
     std::unique_ptr<TaskbarProgress> taskbar_;
     bool cancelled_ = false;
-    bool stageShown_ = false;
-    WorkStage stage_ = WorkStage::coding;
+    std::optional<WorkStage> shownStage_;
     int position_ = -1;
 };
 
