@@ -14,6 +14,9 @@ struct AppTexts {
     std::string_view aboutNotShown;
     std::string_view readmeMissing;
     std::string_view readmeNotOpened;
+    // The progress window's line for each long pass, in the order of WorkStage; its title is the
+    // command's label.
+    std::array<std::string_view, 3> workStages;
 };
 
 const AppTexts& appTextsFor(bool japaneseUi);

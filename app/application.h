@@ -31,6 +31,13 @@ struct HoverLabelState {
     HBITMAP background = nullptr;
 };
 
+// A command at work on its thread; the window thread alone reads and writes this.
+struct CommandActivity {
+    bool running = false;
+    // The command asks for the hourglass over the main window.
+    bool waitCursor = false;
+};
+
 struct IconButton {
     HWND button = nullptr;
     IconButtonBitmaps bitmaps;
@@ -44,6 +51,7 @@ struct Application {
     MainDrawing drawing;
     HoverLabelState hover;
     std::array<IconButton, iconButtonCount> iconButtons;
+    CommandActivity activity;
     // Also holds the UI language and the program's own path, which the window and the commands share.
     OperationsState operations;
     WindowsPerson person{operations};

@@ -2,6 +2,7 @@
 
 #include "about_help.h"
 #include "app_texts.h"
+#include "background_command.h"
 #include "coding.h"
 #include "decoding.h"
 #include "hover_label_view.h"
@@ -66,17 +67,17 @@ void onCreate(Application& app, HWND window)
 void onCommand(Application& app, HWND window, WPARAM wParam)
 {
     const int command = LOWORD(wParam);
-    if (command < IDM_CODING || command > IDM_EXIT) {
+    // A command that runs takes no other: the window is disabled, but a click can still be posted.
+    if (command < IDM_CODING || command > IDM_EXIT || app.activity.running) {
         return;
     }
     eraseHoverLabel(app, window);
-    Platform platform{app.person, app.machine};
     switch (command) {
     case IDM_CODING:
-        runCoding(platform, app.operations);
+        runInBackground(app, runCoding);
         break;
     case IDM_DECODING:
-        runDecoding(platform, app.operations);
+        runInBackground(app, runDecoding);
         break;
     case IDM_ABOUT:
         showAboutDialog(app);
@@ -92,10 +93,16 @@ void onCommand(Application& app, HWND window, WPARAM wParam)
     }
 }
 
-void onSetCursor(Application& app, HWND window, WPARAM wParam, LPARAM lParam)
+LRESULT onSetCursor(Application& app, HWND window, WPARAM wParam, LPARAM lParam)
 {
+    // Over the disabled window the default handling also beeps at a click and flashes the window in front.
     DefWindowProcW(window, WM_SETCURSOR, wParam, lParam);
+    if (app.activity.waitCursor) {
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+    }
     updateHoverLabel(app, window);
+    return 0;
 }
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -118,8 +125,10 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         paintMainWindow(app->drawing, window);
         return 0;
     case WM_SETCURSOR:
-        onSetCursor(*app, window, wParam, lParam);
-        return 0;
+        return onSetCursor(*app, window, wParam, lParam);
+    case WM_CLOSE:
+        // Not while a command works on its files: the person stops it with Cancel.
+        return app->activity.running ? 0 : DefWindowProcW(window, message, wParam, lParam);
     case WM_COMMAND:
         onCommand(*app, window, wParam);
         return 0;

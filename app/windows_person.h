@@ -26,7 +26,8 @@ public:
     KeyDialogResult showKeyFileDialog(KeyFileChoice& choice) override;
     void repaintButton(CommandButton button) override;
     void setCursor(Cursor cursor) override;
-    // The window program shows the hourglass instead.
+    // The commands run on a worker thread, whose person (worker_person.h) shows their progress and
+    // takes the person's Cancel; on the window thread there is no pass to show or stop.
     void showProgress(WorkStage, std::uint64_t, std::uint64_t) override {}
     bool stopRequested() override { return false; }
 

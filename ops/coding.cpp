@@ -172,6 +172,10 @@ bool CodingCommand::putInPlace()
     if (!finished) {
         return fail(texts_.readWriteFailed);
     }
+    // A stop asked for while the files went to the disk still keeps the earlier files.
+    if (person_.stopRequested()) {
+        return false;
+    }
     const std::optional<std::size_t> notPlaced = placeFiles(machine_, folder_, placements);
     return !notPlaced || fail(*notPlaced == 0 ? texts_.cannotCreateCodedFile : texts_.cannotCreateKeyFile);
 }

@@ -157,6 +157,10 @@ bool DecodingCommand::putInPlace()
     if (!finished) {
         return fail(texts_.readWriteFailed);
     }
+    // A stop asked for while the file went to the disk still keeps the earlier file.
+    if (person_.stopRequested()) {
+        return false;
+    }
     return !placeFiles(machine_, folder_, {&placement, 1}) || fail(texts_.cannotCreateDecodedFile);
 }
 

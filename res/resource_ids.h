@@ -10,6 +10,8 @@
 #define ABOUT_DLG_J_NAME    "ABOUT_DLG_J"    /* About box, Japanese */
 #define CODE_KEY_DLG_NAME   "CODE_KEY_DLG"   /* key-file dialog, English */
 #define CODE_KEY_DLG_J_NAME "CODE_KEY_DLG_J" /* key-file dialog, Japanese */
+#define PROGRESS_DLG_NAME   "PROGRESS_DLG"   /* progress window of a long pass, English */
+#define PROGRESS_DLG_J_NAME "PROGRESS_DLG_J" /* progress window, Japanese */
 #define IBMP_1_NAME         "IBMP_1"         /* the main window's picture, 330 x 132 */
 #define ICON_1_NAME         "ICON_1"         /* the class icon of "VOTRA_95" */
 
@@ -40,6 +42,11 @@
 #define IDC_APP_KEY_RADIO  113 /* key file assigned by the application */
 #define IDC_USER_KEY_RADIO 114 /* key file assigned by the user */
 #define IDC_BROWSE_BUTTON  115
+
+/* Progress window. Its Cancel button is IDCANCEL (2). */
+#define IDC_PROGRESS_STAGE 116 /* the pass under way */
+#define IDC_PROGRESS_FILE  117 /* the name of the file */
+#define IDC_PROGRESS_BAR   118
 
 /* Static controls that the program never addresses. */
 #ifndef IDC_STATIC

@@ -35,8 +35,8 @@ void checkCodingAndDecoding(Context& context);
 void checkCancels(Context& context);
 void checkRefusals(Context& context);
 void checkJapaneseNames(Context& context);
-// A 200 MB file coded and decoded, with the times and the wait cursor.
-void checkLargeFile(Context& context);
+// Coding and Decoding that take seconds: the progress window, Cancel, and a window that always answers.
+void checkLongWork(Context& context);
 // The program unpacked from the Windows archive (--package FOLDER).
 void checkPackagedProgram(Context& context);
 

@@ -47,7 +47,7 @@ Snapshot snapshot(const std::wstring& folder)
 
 void checkUnchanged(const Snapshot& before, std::string_view step, std::string_view what)
 {
-    // The command clears its own files once the message is answered.
+    // The command removes its temporary files as it ends, on its own thread, after its message has gone.
     std::string detail;
     const bool same =
         waitUntil([&] { return unchanged(before.folder, before.names, before.files, detail); }, windowWaitMs);

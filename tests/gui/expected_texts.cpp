@@ -35,6 +35,7 @@ const ExpectedTexts& expectedTexts(bool japanese)
         .readmeMissing = "Install the readme file (VOTRA_9E.PDF)\nin the same directory.",
         .readmeNotOpened =
             "Unable to open the readme file (VOTRA_9E.PDF)\nbecause of being NO software to read PDF documents.",
+        .workStages = {"Coding the file…", "Decompressing the coded file…", "Decoding the file…"},
         .aboutCaption = "About",
         .aboutName = "Votrana",
         .aboutVersion = "V 1.04",
@@ -77,6 +78,7 @@ const ExpectedTexts& expectedTexts(bool japanese)
         .keyFileLabel = "\nキー・ファイル;\n  ",
         .readmeMissing = "説明書ファイル（VOTRA_9J.PDF）を同じ\nフォルダーに入れてください.",
         .readmeNotOpened = "PDF 文書の閲覧ソフトが無いので、\n説明書（VOTRA_9J.PDF）を開けません.",
+        .workStages = {"ファイルを暗号化しています…", "暗号化ファイルを展開しています…", "ファイルを復号化しています…"},
         .aboutCaption = "御案内",
         .aboutName = "ヴォトラナ",
         .aboutVersion = "V 1.04",

@@ -42,6 +42,8 @@ struct ExpectedTexts {
 
     std::string_view readmeMissing;
     std::string_view readmeNotOpened;
+    // The progress window's line for Coding, Decompressing and Decoding.
+    std::array<std::string_view, 3> workStages;
 
     // The About box.
     std::string_view aboutCaption;

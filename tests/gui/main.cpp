@@ -162,7 +162,7 @@ int wmain(int argc, wchar_t** argv)
         {"texts", checkTextTables},         {"window", checkMainWindow},       {"icon-bar", checkIconBar},
         {"hover", checkHoverLabels},        {"about-help", checkAboutAndHelp}, {"key-dialog", checkKeyFileDialog},
         {"coding", checkCodingAndDecoding}, {"cancel", checkCancels},          {"refusals", checkRefusals},
-        {"names", checkJapaneseNames},      {"large-file", checkLargeFile},
+        {"names", checkJapaneseNames},      {"long-work", checkLongWork},
     };
     const std::vector<Group> packageGroups{{"package", checkPackagedProgram}};
     if (prepare(context, options)) {
