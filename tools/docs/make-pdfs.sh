@@ -57,8 +57,9 @@ export PYTHONHASHSEED=0
 
 window_bitmaps=(res/main_picture.bmp res/bitmaps/CodeUp.bmp res/bitmaps/DeCodeUp.bmp res/bitmaps/AboutUp.bmp
     res/bitmaps/HelpUp.bmp res/bitmaps/ExitUp.bmp)
+screenshots=(docs/images/progress-window-en.png docs/images/progress-window-ja.png)
 sources=(docs/guide-en.md docs/guide-ja.md docs/guide.css tools/docs/render_guide.py tools/docs/window_picture.py
-    tools/docs/make-pdfs.sh "${window_bitmaps[@]}")
+    tools/docs/make-pdfs.sh "${window_bitmaps[@]}" "${screenshots[@]}")
 declare -A guide_of=([docs/VOTRA_9E.PDF]=docs/guide-en.md [docs/VOTRA_9J.PDF]=docs/guide-ja.md)
 outputs=(docs/VOTRA_9E.PDF docs/VOTRA_9J.PDF)
 
@@ -67,13 +68,14 @@ trap 'rm -rf "$work"' EXIT
 
 mkdir "$work/resources"
 "$python" tools/docs/window_picture.py res "$work/resources/window.png"
+cp "${screenshots[@]}" "$work/resources/"
 
 for output in "${outputs[@]}"; do
     name=$(basename "$output")
     html_args=()
     if [[ -n $html_dir ]]; then
         mkdir -p "$html_dir"
-        cp "$work/resources/window.png" "$html_dir/"
+        cp "$work/resources/"*.png "$html_dir/"
         html_args=(--html "$html_dir/${name%.PDF}.html")
     fi
     "$python" tools/docs/render_guide.py "${guide_of[$output]}" docs/guide.css "$work/$name" \
