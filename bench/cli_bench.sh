@@ -70,6 +70,8 @@ export plain work votrana
 none() { :; }
 fresh_code() { rm -f "$work/code/text_txt.___" "$work/code/text_txt.KEY"; }
 fresh_decode() { rm -f "$work/decode/text.txt"; }
+fresh_pipe_code() { rm -f "$work/code/piped.___"; }
+fresh_pipe_decode() { rm -f "$work/decode/piped.txt"; }
 
 # The rows of one build of votrana: code and decode, making new files and replacing earlier ones.
 measure_votrana() {
@@ -89,8 +91,8 @@ if [[ -n ${VOTRANA_BASELINE:-} ]]; then
         "$decode_kb")
 fi
 measure_votrana "$votrana"
-read -r pipe_code_s pipe_code_kb < <(measure none bash -c sh_pipe_code)
-read -r pipe_decode_s pipe_decode_kb < <(measure none bash -c sh_pipe_decode)
+read -r pipe_code_s pipe_code_kb < <(measure fresh_pipe_code bash -c sh_pipe_code)
+read -r pipe_decode_s pipe_decode_kb < <(measure fresh_pipe_decode bash -c sh_pipe_decode)
 read -r gzip_s gzip_kb < <(measure none bash -c sh_gzip_code)
 read -r gunzip_s gunzip_kb < <(measure none bash -c sh_gzip_decode)
 read -r gzip_synced_s gzip_synced_kb < <(measure none bash -c sh_gzip_code_synced)
