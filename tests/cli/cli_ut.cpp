@@ -170,6 +170,14 @@ TEST_F(CliTest, WithAKeyFileOfTheUser)
     EXPECT_EQ(std::filesystem::status(folder.path("new.KEY")).permissions(), std::filesystem::perms(0600));
     writeFile(folder.path("new.___"), bytesOf(made.out));
     EXPECT_EQ(pipe({"decode", "--key=new.KEY", "-"}, "new.___").out, "alpha alpha alpha");
+
+    // Coded bytes go to a terminal only when the user insists.
+    const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_TRUE(terminal >= 0 && ::grantpt(terminal) == 0 && ::unlockpt(terminal) == 0);
+    const std::string toTerminal = std::string("<a.txt >") + ::ptsname(terminal);
+    EXPECT_EQ(runTool({"code", "--key", "my.key", "-"}, "", toTerminal).status, 1);
+    EXPECT_EQ(runTool({"code", "--force", "--key", "my.key", "-"}, "", toTerminal).status, 0);
+    ::close(terminal);
 }
 
 TEST_F(CliTest, AnyFileThatFailsMakesTheStatus1)
@@ -230,6 +238,10 @@ TEST_F(CliTest, AnInterruptedRunLeavesTheFilesAsTheyWere)
         ::close(pipe[1]);
         std::filesystem::remove(outputs.path("new.KEY"));
     }
+    // Left alone, it decodes; the progress line is for a terminal, not for a file.
+    const ToolRun whole = runTool({"decode", "zeros.___"});
+    EXPECT_EQ(whole.status, 0);
+    EXPECT_EQ(whole.err, "");
 }
 
 // Codings and decodings of the same names at the same time never split a coded file from its key and

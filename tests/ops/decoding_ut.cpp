@@ -226,8 +226,18 @@ TEST_P(DecodingTest, RefusalsAfterTheKeyFile)
     decode("report_txt.___");
     EXPECT_EQ(person.cursors.size(), cursorsBefore + 2);  // only the decompression's
     std::filesystem::permissions(decoded, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
-    expectNothingChanged(
-        {warning({"Not enough free diskspace.", "ディスクの空容量が不足です."}), decodedRefused, decodedRefused});
+    // Another run replaces the key file while this one substitutes: its bytes are not put in place.
+    person.onProgress = [&](WorkStage stage) {
+        if (stage == WorkStage::decoding) {
+            writeFile(folder.path("report_txt.KEY"), identityKeyFile());
+        }
+    };
+    decode("report_txt.___");
+    person.onProgress = nullptr;
+    writeFile(folder.path("report_txt.KEY"), key);
+    expectNothingChanged({warning({"Not enough free diskspace.", "ディスクの空容量が不足です."}), decodedRefused,
+                          decodedRefused,
+                          error({"Failed in reading or writing a file.", "ファイルの読み書きに失敗しました."})});
 
     // The key file is never written, not even when it has the decoded file's name.
     writeFile(folder.path("report.txt"), key);

@@ -52,6 +52,7 @@ TEST(FileNames, RulesStayInTheFileName)
 {
     EXPECT_EQ(decodedFilePathFor(R"(C:\MY_DATA\report.___)", windows), R"(C:\MY_DATA\report)");
     EXPECT_EQ(decodedFilePathFor("/srv/my_data/report.___", posix), "/srv/my_data/report");
+    EXPECT_EQ(decodedFilePathFor("D:/my_data/report.___", windows), "D:/my_data/report");
     EXPECT_EQ(codedFilePathFor(R"(C:\MY.DATA\README)", windows), R"(C:\MY.DATA\README____.___)");
     EXPECT_EQ(codedFilePathFor("C:README", windows), "C:README____.___");
     EXPECT_EQ(defaultKeyPathFor("/srv/data.d/ab", posix), "/srv/data.d/KEY");

@@ -5,6 +5,7 @@
 #include "platform.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -45,7 +46,13 @@ public:
     }
     void repaintButton(CommandButton button) override { repaints.push_back(button); }
     void setCursor(Cursor cursor) override { cursors.push_back(cursor); }
-    void showProgress(WorkStage, std::uint64_t, std::uint64_t) override { ++progressReports; }
+    void showProgress(WorkStage stage, std::uint64_t, std::uint64_t) override
+    {
+        ++progressReports;
+        if (onProgress) {
+            onProgress(stage);
+        }
+    }
     bool stopRequested() override { return stopAtProgressReport != 0 && progressReports >= stopAtProgressReport; }
 
     std::deque<FileDialogAnswer> fileAnswers;
@@ -62,6 +69,8 @@ public:
     int progressReports = 0;
     // The person asks for a stop once this many progress reports were shown; 0 never.
     int stopAtProgressReport = 0;
+    // What happens elsewhere while the command reports its progress.
+    std::function<void(WorkStage)> onProgress;
 
 private:
     template <typename Answer>
