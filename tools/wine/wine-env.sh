@@ -7,3 +7,5 @@ export WINEPREFIX=${VOTRANA_WINEPREFIX:-$votrana_source_dir/build/wine-prefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installer prompts.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# The prefix's removable disk (setup-prefix.sh), for the tests of the drive checks.
+export VOTRANA_REMOVABLE_DISK='R:\'
