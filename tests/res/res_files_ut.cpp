@@ -1,5 +1,5 @@
 // The committed resources as the program loads them, which only Windows would otherwise notice: each
-// bitmap it asks for is declared once in the .rc, and no other, and is a 16-colour bitmap of the size
+// bitmap it asks for is declared once in the .rc, and no other, and is a bitmap of the size
 // it is drawn at; a button looks different when down, and grey when disabled. The icon's first image
 // is the one the window class shows. That the files are the generator's output, that the .rc compiles
 // and what the manifest asks for are checked beside this (CMakeLists.txt).
