@@ -1,221 +1,95 @@
-// Checks of the committed resources that the program relies on but only Windows would notice:
-// the names the icon bar loads, the bitmaps' size, colours and looks, and what the .rc refers to.
+// The committed resources as the program loads them, which only Windows would otherwise notice: each
+// bitmap it asks for is declared once in the .rc, and no other, and is a bitmap of the size
+// it is drawn at; a button looks different when down, and grey when disabled. The icon's first image
+// is the one the window class shows. That the files are the generator's output, that the .rc compiles
+// and what the manifest asks for are checked beside this (CMakeLists.txt).
+#include "icon_bar_layout.h"
+#include "resource_ids.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "bmp_reading.h"
-
-void PrintTo(const Colour& colour, std::ostream* out)
-{
-    *out << '(' << colour.red << ", " << colour.green << ", " << colour.blue << ')';
-}
-
+namespace votrana {
 namespace {
 
 const std::filesystem::path resDir = VOTRANA_RES_DIR;
 
 std::string readText(const std::filesystem::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(path, std::ios::binary).rdbuf();
     return text.str();
 }
 
-std::string upper(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
-// BITMAP statements of the .rc: resource name (upper case, as the loader matches it) -> file.
-std::multimap<std::string, std::string> bitmapStatements()
-{
-    std::istringstream rc(readText(resDir / "votrana.rc"));
-    std::multimap<std::string, std::string> found;
-    std::string line;
-    while (std::getline(rc, line)) {
-        std::istringstream words(line);
-        std::string name;
-        std::string keyword;
-        std::string file;
-        if (words >> name >> keyword >> file && keyword == "BITMAP" && file.size() > 2 && file.front() == '"' &&
-            file.back() == '"') {
-            found.emplace(upper(name), file.substr(1, file.size() - 2));
+// A 4-bit bottom-up Windows bitmap, as the generator writes them; bytes past its end read as 0.
+struct Bitmap {
+    std::string bytes;
+    std::uint32_t get(std::size_t at, std::size_t size = 4) const
+    {
+        std::uint32_t value = 0;
+        for (std::size_t i = size; i-- > 0;) {
+            value = value << 8 | (at + i < bytes.size() ? static_cast<std::uint8_t>(bytes[at + i]) : 0u);
         }
+        return value;
     }
-    return found;
-}
-
-struct ButtonSet {
-    std::string mark;
-    Colour face;
+    // 0xRRGGBB of the pixel at (x, y), y counted from the top.
+    std::uint32_t colour(std::uint32_t x, std::uint32_t y) const
+    {
+        const std::uint32_t row = (get(22) - 1 - y) * ((get(18) * 4 + 31) / 32 * 4);
+        const std::uint32_t pair = get(get(10) + row + x / 2, 1);
+        return get(54 + 4 * (x % 2 == 0 ? pair >> 4 : pair & 15)) & 0xFFFFFF;
+    }
 };
 
-const std::vector<ButtonSet> sets = {
-    {"", {192, 192, 192}}, {"9", {216, 208, 200}}, {"8", {214, 210, 206}}, {"X", {236, 233, 216}}};
-const std::vector<std::string> states = {"Up", "Dn", "In"};
-
-// The names the icon bar asks for: stem + set mark + state, "DeCode" only in the unmarked set.
-std::vector<std::string> buttonNames(const ButtonSet& set, const std::string& state)
+TEST(Resources, EveryBitmapTheProgramLoadsIsDeclaredOnceAndReadable)
 {
-    const std::string decoding = set.mark.empty() ? "DeCode" : "DeCod";
-    std::vector<std::string> names;
-    for (const std::string& stem :
-         {std::string("Code"), decoding, std::string("About"), std::string("Help"), std::string("Exit")}) {
-        names.push_back(stem + set.mark + state);
+    const auto upper = [](std::string name) {
+        std::ranges::transform(name, name.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        return name;
+    };
+    std::istringstream rc(readText(resDir / "votrana.rc"));
+    std::map<std::string, std::string> files;  // the .rc's bitmaps by name
+    std::vector<std::string> declared;
+    std::set<std::string> loaded = {upper(IBMP_1_NAME)};
+    for (std::string name, keyword, file; rc >> name >> keyword;) {
+        if (keyword == "BITMAP" && rc >> std::quoted(file)) {
+            declared.push_back(upper(name));
+            files[upper(name)] = file;
+        }
     }
-    return names;
-}
-
-TEST(ResourceScript, DeclaresEachIconBarBitmapOnceWithItsFile)
-{
-    const auto statements = bitmapStatements();
-    int declared = 0;
-    for (const ButtonSet& set : sets) {
-        for (const std::string& state : states) {
-            for (const std::string& name : buttonNames(set, state)) {
-                ASSERT_EQ(statements.count(upper(name)), 1U) << name;
-                const std::string file = statements.find(upper(name))->second;
-                EXPECT_TRUE(std::filesystem::exists(resDir / file)) << name << ": " << file;
-                ++declared;
+    for (int variant = 0; variant <= static_cast<int>(OsVariant::NtOther); ++variant) {
+        for (int button = 0; button < iconButtonCount; ++button) {
+            const auto names = iconButtonBitmapsFor(button, static_cast<OsVariant>(variant));
+            std::vector<Bitmap> bitmaps;  // up, down, disabled
+            for (const std::string& name : {names.upBitmap, names.downBitmap, names.disabledBitmap}) {
+                loaded.insert(upper(name));
+                bitmaps.push_back({readText(resDir / files[upper(name)])});
+                ASSERT_EQ(bitmaps.back().get(18), iconButtonWidth) << name;
+                ASSERT_EQ(bitmaps.back().get(22), iconButtonHeight) << name;
             }
-        }
-    }
-    EXPECT_EQ(declared, 60);
-    EXPECT_EQ(statements.count("IBMP_1"), 1U);
-    EXPECT_EQ(statements.size(), 61U) << "a bitmap that the program never loads";
-}
-
-TEST(ResourceScript, EveryFileItNamesExists)
-{
-    const std::string rc = readText(resDir / "votrana.rc");
-    int files = 0;
-    for (std::size_t open = rc.find('"'); open != std::string::npos; open = rc.find('"', open + 1)) {
-        const std::size_t close = rc.find('"', open + 1);
-        if (close == std::string::npos) {
-            break;
-        }
-        const std::string quoted = rc.substr(open + 1, close - open - 1);
-        const std::filesystem::path path(quoted);
-        if (path.extension() == ".bmp" || path.extension() == ".ico" || path.extension() == ".manifest") {
-            EXPECT_TRUE(std::filesystem::exists(resDir / path)) << quoted;
-            ++files;
-        }
-        open = close;
-    }
-    EXPECT_GE(files, 64);
-}
-
-TEST(IconBarBitmaps, HaveTheButtonSizeSixteenColoursAndTheFaceOfTheirSet)
-{
-    for (const ButtonSet& set : sets) {
-        for (const std::string& state : states) {
-            for (const std::string& name : buttonNames(set, state)) {
-                SCOPED_TRACE(name);
-                const auto bitmap = readBitmapFile(resDir / "bitmaps" / (name + ".bmp"));
-                ASSERT_TRUE(bitmap.has_value());
-                EXPECT_EQ(bitmap->width, 32);
-                EXPECT_EQ(bitmap->height, 20);
-                ASSERT_EQ(bitmap->bitsPerPixel, 4);
-                EXPECT_EQ(bitmap->compression, 0U);
-                ASSERT_EQ(bitmap->palette.size(), 16U);
-                // Just inside the edges, clear of the emblem, in every state.
-                EXPECT_EQ(bitmap->colourAt(2, 2), set.face);
-                EXPECT_EQ(bitmap->colourAt(29, 2), set.face);
-                EXPECT_EQ(bitmap->colourAt(2, 17), set.face);
-            }
-        }
-    }
-}
-
-TEST(IconBarBitmaps, UpIsRaisedAndDnIsSunken)
-{
-    const Colour white{255, 255, 255};
-    const Colour black{0, 0, 0};
-    for (const ButtonSet& set : sets) {
-        const auto up = buttonNames(set, "Up");
-        const auto dn = buttonNames(set, "Dn");
-        const auto in = buttonNames(set, "In");
-        for (std::size_t i = 0; i < up.size(); ++i) {
-            SCOPED_TRACE(up[i]);
-            const auto raised = readBitmapFile(resDir / "bitmaps" / (up[i] + ".bmp"));
-            const auto sunken = readBitmapFile(resDir / "bitmaps" / (dn[i] + ".bmp"));
-            const auto disabled = readBitmapFile(resDir / "bitmaps" / (in[i] + ".bmp"));
-            ASSERT_TRUE(raised && sunken && disabled);
-            for (const BitmapFile* bitmap : {&*raised, &*disabled}) {
-                EXPECT_EQ(bitmap->colourAt(0, 0), white);
-                EXPECT_EQ(bitmap->colourAt(0, 18), white);
-                EXPECT_EQ(bitmap->colourAt(31, 19), black);
-                EXPECT_EQ(bitmap->colourAt(30, 1), Colour({128, 128, 128}));
-            }
-            EXPECT_EQ(sunken->colourAt(0, 0), black);
-            EXPECT_EQ(sunken->colourAt(31, 19), white);
-            EXPECT_NE(raised->indices, sunken->indices);
-        }
-    }
-}
-
-TEST(IconBarBitmaps, DisabledLookIsGreyOnly)
-{
-    const std::vector<Colour> greys = {{0, 0, 0}, {128, 128, 128}, {255, 255, 255}};
-    for (const ButtonSet& set : sets) {
-        for (const std::string& name : buttonNames(set, "In")) {
-            SCOPED_TRACE(name);
-            const auto bitmap = readBitmapFile(resDir / "bitmaps" / (name + ".bmp"));
-            ASSERT_TRUE(bitmap.has_value());
-            bool hasEmblem = false;
-            for (int y = 2; y < 18; ++y) {
-                for (int x = 2; x < 30; ++x) {
-                    const Colour colour = bitmap->colourAt(x, y);
-                    if (colour == set.face) {
-                        continue;
-                    }
-                    hasEmblem = true;
-                    EXPECT_NE(std::find(greys.begin(), greys.end(), colour), greys.end()) << "at " << x << ", " << y;
+            EXPECT_NE(bitmaps[0].bytes, bitmaps[1].bytes) << names.upBitmap;
+            for (std::uint32_t y = 0; y < iconButtonHeight; ++y) {
+                for (std::uint32_t x = 0; x < iconButtonWidth; ++x) {
+                    const std::uint32_t c = bitmaps[2].colour(x, y);  // the face's colour, or a grey
+                    EXPECT_TRUE(c == bitmaps[2].colour(2, 2) || c % 0x10101 == 0) << names.disabledBitmap << " " << x;
                 }
             }
-            EXPECT_TRUE(hasEmblem);
         }
     }
-}
-
-TEST(MainPicture, Is330By132WithSixteenColours)
-{
-    const auto bitmap = readBitmapFile(resDir / "main_picture.bmp");
-    ASSERT_TRUE(bitmap.has_value());
-    EXPECT_EQ(bitmap->width, 330);
-    EXPECT_EQ(bitmap->height, 132);
-    EXPECT_EQ(bitmap->bitsPerPixel, 4);
-    EXPECT_EQ(bitmap->compression, 0U);
-}
-
-TEST(ProgramIcon, HoldsA32By32SixteenColourImageFirst)
-{
-    const auto entries = readIconDirectory(resDir / "votrana.ico");
-    ASSERT_TRUE(entries.has_value());
-    ASSERT_FALSE(entries->empty());
-    EXPECT_EQ(entries->front().width, 32);
-    EXPECT_EQ(entries->front().height, 32);
-    EXPECT_EQ(entries->front().colourCount, 16);
-    EXPECT_EQ(entries->front().bitsPerPixel, 4);
-}
-
-TEST(Manifest, RunsAsInvokerAndKeepsTheSystemCodePage)
-{
-    const std::string manifest = readText(resDir / "votrana.manifest");
-    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
-    // A UTF-8 active code page would hide code page 932, which selects the Japanese interface.
-    EXPECT_EQ(manifest.find("activeCodePage"), std::string::npos);
+    std::ranges::sort(declared);
+    EXPECT_EQ(declared, std::vector<std::string>(loaded.begin(), loaded.end()));
+    EXPECT_EQ(readText(resDir / "votrana.ico").substr(6, 3), "\x20\x20\x10") << "32 x 32, 16 colours first";
 }
 
 }  // namespace
+}  // namespace votrana
