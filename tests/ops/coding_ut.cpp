@@ -56,6 +56,9 @@ const Refusal refusals[] = {
      .texts = {&Texts::cannotCreateCodedFile}},
     {.name = "KeyTemporaryNotMade", .arrange = refuseCreation(1), .texts = {&Texts::cannotCreateKeyFile}},
     {.name = "CodedTemporaryNotMade", .arrange = refuseCreation(2), .texts = {&Texts::cannotCreateCodedFile}},
+    // A stop ends the command at the next block, silently.
+    {.name = "StopAsked", .arrange = [](F& f) { writeFile(f.reportPath, f.source); f.person.stopAtReport = 1; },
+     .outcome = cancelled, .worked = true},
     {.name = "DiskFull", .userKey = "my.key", .arrange = [](F& f) { key(identity)(f); f.machine.failWritesFrom = 1; },
      .texts = {&Texts::readWriteFailed, &Texts::compressionFailed}, .outcome = failed, .worked = true},
 };

@@ -113,6 +113,7 @@ void RefusalTest::expectRefused(bool decoding)
     EXPECT_EQ(filesNow(), expected);
     EXPECT_EQ(person.keyDialogs, row.askedForKey ? 1 : 0);
     EXPECT_EQ(std::ranges::count(person.stages, decoding ? WorkStage::decoding : WorkStage::coding) > 0, row.worked);
+    EXPECT_TRUE(person.stopAtReport == 0 || person.stages.size() == person.stopAtReport);  // no more work after a stop
     EXPECT_EQ(person.cursors.empty() ? Cursor::arrow : person.cursors.back(), Cursor::arrow);
     const bool dialogFailed = person.fileAnswer.outcome == FileDialogAnswer::Outcome::failed;
     EXPECT_EQ(person.repaints,

@@ -34,6 +34,8 @@ const Refusal refusals[] = {
      .askedForKey = false},
     {.name = "KeyDialogCancelled", .arrange = [](F& f) { f.person.keyResult = KeyDialogResult::cancelled; },
      .outcome = cancelled},
+    {.name = "StopAsked", .arrange = [](F& f) { f.person.stopAtReport = 1; }, .outcome = cancelled,
+     .askedForKey = false},
     {.name = "MissingUserKey", .userKey = "missing.key", .texts = {&Texts::userKeyFileNotFound}},
     {.name = "MissingKeyBeside", .arrange = [](F& f) { std::filesystem::remove(pathOf(f.keyPath)); },
      .texts = {&Texts::defaultKeyFileNotFound}},
