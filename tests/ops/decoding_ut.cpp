@@ -44,7 +44,8 @@ const Refusal refusals[] = {
     {.name = "KeyForCodingOnly", .userKey = "my.key", .arrange = [](F& f) {
          writeFile(f.folder.path("my.key"), codingHalfOnly); },
      .texts = {&Texts::incorrectKeyFile}},
-    {.name = "FreeSpaceOneByteShort", .arrange = [](F& f) { f.machine.freeBytes = f.source.size() + freeSpaceMargin - 1; },
+    {.name = "FreeSpaceOneByteShort",
+     .arrange = [](F& f) { f.machine.freeBytes = f.source.size() + freeSpaceMargin - 1; },
      .texts = {&Texts::notEnoughFreeSpace}, .caption = &Texts::warningCaption, .icon = MessageIcon::warning},
     {.name = "ReadOnlyDecodedFile", .arrange = [](F& f) { makeReadOnly(f.reportPath); },
      .texts = {&Texts::cannotCreateDecodedFile}},
