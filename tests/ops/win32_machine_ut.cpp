@@ -44,7 +44,7 @@ TEST(Win32FileApiPath, LongFullPathsGetTheExtendedPrefix)
 // reach: Japanese, and a path beyond MAX_PATH.
 TEST_F(CommandFixture, RoundTripsOfNamesInAnotherScriptOrBeyondMaxPath)
 {
-    for (const std::string stem : {std::string("報告書"), std::string(240, 'n')}) {
+    for (const std::string& stem : {std::string("報告書"), std::string(240, 'n')}) {
         const std::string path = folder.path(stem + ".txt");
         writeFile(path, source);
         run(false, path);
