@@ -9,63 +9,45 @@
 
 #include <sys/stat.h>
 
-namespace votrana {
+namespace votrana::testing {
 namespace {
 
-using testing::Bytes;
-
-class PosixMachineTest : public ::testing::Test {
-protected:
-    testing::TempFolder folder;
+// Only a regular file opens; a new file never opens what has its name, whatever it is, and only its
+// owner may read it; a rename never takes a name that is there, a replacement only a file's.
+TEST(PosixMachine, KeepsWhatHasAName)
+{
+    TempFolder folder;
     PosixMachine machine;
-};
-
-TEST_F(PosixMachineTest, RenameRefusesAnExistingTargetAndReplaceDoesNot)
-{
-    testing::writeFile(folder.path("a"), testing::bytesOf("a"));
-    testing::writeFile(folder.path("b"), testing::bytesOf("b"));
-    std::filesystem::create_directory(folder.path("dir"));
-    EXPECT_FALSE(machine.rename(folder.path("a"), folder.path("b")));
-    EXPECT_FALSE(machine.replace(folder.path("a"), folder.path("dir")));
-    EXPECT_EQ(testing::readFile(folder.path("b")), testing::bytesOf("b"));
-    EXPECT_TRUE(machine.replace(folder.path("a"), folder.path("b")));
-    EXPECT_EQ(testing::readFile(folder.path("b")), testing::bytesOf("a"));
-    EXPECT_FALSE(machine.exists(folder.path("a")));
-}
-
-TEST_F(PosixMachineTest, OnlyRegularFilesOpen)
-{
-    std::filesystem::create_directory(folder.path("dir"));
-    ASSERT_EQ(::mkfifo(folder.path("pipe").c_str(), 0600), 0);
-    EXPECT_TRUE(machine.exists(folder.path("dir")));
-    EXPECT_EQ(machine.openForReading(folder.path("dir")), nullptr);
-    EXPECT_EQ(machine.openForReading(folder.path("pipe")), nullptr);
-    EXPECT_EQ(machine.openForReading(folder.path("missing")), nullptr);
-    EXPECT_FALSE(machine.remove(folder.path("dir")));
-}
-
-// A new file never opens what has its name, whatever it is, and only its owner may read it.
-TEST_F(PosixMachineTest, NewFilesAreNewAndPrivate)
-{
-    std::filesystem::create_directory(folder.path("dir"));
-    ASSERT_EQ(::mkfifo(folder.path("pipe").c_str(), 0600), 0);
-    testing::writeFile(folder.path("target"), testing::bytesOf("kept"));
-    std::filesystem::create_symlink(folder.path("target"), folder.path("link"));
-    std::filesystem::create_symlink(folder.path("nothing"), folder.path("dangling"));
-    for (const char* name : {"dir", "pipe", "target", "link", "dangling"}) {
-        EXPECT_EQ(machine.createNew(folder.path(name)), nullptr) << name;
+    const auto at = [&](const char* name) { return folder.path(name); };
+    std::filesystem::create_directory(at("dir"));
+    ASSERT_EQ(::mkfifo(at("pipe").c_str(), 0600), 0);
+    writeFile(at("target"), bytesOf("kept"));
+    writeFile(at("other"), bytesOf("other"));
+    std::filesystem::create_symlink(at("target"), at("link"));
+    std::filesystem::create_symlink(at("nothing"), at("dangling"));
+    for (const char* name : {"dir", "pipe", "missing"}) {
+        EXPECT_EQ(machine.openForReading(at(name)), nullptr) << name;
     }
-    EXPECT_EQ(testing::readFile(folder.path("target")), testing::bytesOf("kept"));
-    EXPECT_FALSE(std::filesystem::exists(folder.path("nothing")));
+    for (const char* name : {"dir", "pipe", "target", "link", "dangling"}) {
+        EXPECT_EQ(machine.createNew(at(name)), nullptr) << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(at("nothing")));
+    EXPECT_FALSE(machine.rename(at("other"), at("target")));
+    EXPECT_FALSE(machine.replace(at("other"), at("dir")));
+    EXPECT_FALSE(machine.remove(at("dir")));
+    EXPECT_EQ(readFile(at("target")), bytesOf("kept"));
+    EXPECT_TRUE(machine.replace(at("other"), at("target")));
+    EXPECT_EQ(readFile(at("target")), bytesOf("other"));
+    EXPECT_FALSE(machine.exists(at("other")));
 
     const mode_t umask = ::umask(0);
-    const std::unique_ptr<File> file = machine.createNew(folder.path("new"));
+    const std::unique_ptr<File> file = machine.createNew(at("new"));
     ::umask(umask);
     ASSERT_NE(file, nullptr);
-    EXPECT_EQ(machine.permissions(folder.path("new")), 0600u);
+    EXPECT_EQ(machine.permissions(at("new")), 0600u);
     EXPECT_TRUE(file->setPermissions(0640) && file->sync());
-    EXPECT_EQ(machine.permissions(folder.path("new")), 0640u);
+    EXPECT_EQ(machine.permissions(at("new")), 0640u);
 }
 
 }  // namespace
-}  // namespace votrana
+}  // namespace votrana::testing
