@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cctype>
+#include <cstdlib>
 
 namespace votrana::testing {
 namespace {
@@ -28,6 +29,9 @@ TEST(Win32Machine, KeepsWhatHasANameAndFindsNoPattern)
     EXPECT_GT(machine.freeSpace(root).value_or(0), 0U);
     EXPECT_EQ(machine.freeSpace(""), std::nullopt);
     EXPECT_EQ(machine.driveType(""), DriveType::other);
+    if (const char* removable = std::getenv("VOTRANA_REMOVABLE_DISK")) {  // Wine's prefix has one
+        EXPECT_EQ(machine.driveType(removable), DriveType::removable);
+    }
 }
 
 TEST(Win32FileApiPath, LongFullPathsGetTheExtendedPrefix)
