@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Unpacks the Windows archive into ./unpacked and runs the GUI test driver on the program in it.
-#   tests/gui/run-package-check.sh ARCHIVE.zip DRIVER.EXE [DRIVER ARGUMENT...]
+#   tests/gui/run-package-check.sh ARCHIVE.zip DRIVER.EXE TABLE [DRIVER ARGUMENT...]
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 archive=$1
@@ -12,7 +12,6 @@ mkdir unpacked
 program=$(find unpacked -name VOTRA_95.EXE | head -n 1)
 if [[ -z $program ]]; then
     echo "no VOTRA_95.EXE in $archive"
-    echo "0 passed, 1 failed"
     exit 1
 fi
-exec "$here/run-gui-driver.sh" "$driver" "$PWD/$program" "$@"
+exec "$here/../../tools/wine/gui-test.sh" "$driver" "$PWD/$program" "$@"
