@@ -47,6 +47,9 @@ TEST(PosixMachine, KeepsWhatHasAName)
     EXPECT_EQ(machine.permissions(at("new")), 0600u);
     EXPECT_TRUE(file->setPermissions(0640) && file->sync());
     EXPECT_EQ(machine.permissions(at("new")), 0640u);
+    // The drive is the mount that holds the file, with its free space.
+    const std::string root = machine.driveRoot(at("new"));
+    EXPECT_TRUE(at("new").starts_with(root) && machine.freeSpace(root).value_or(0) > 0) << root;
 }
 
 }  // namespace

@@ -34,16 +34,6 @@ TEST(Win32Machine, KeepsWhatHasANameAndFindsNoPattern)
     }
 }
 
-TEST(Win32FileApiPath, LongFullPathsGetTheExtendedPrefix)
-{
-    const std::string name(300, 'x');
-    const std::wstring wide(300, L'x');
-    EXPECT_EQ(fileApiPath(R"(C:\data\report.txt)"), LR"(C:\data\report.txt)");
-    EXPECT_EQ(fileApiPath(R"(C:\data\)" + name), LR"(\\?\C:\data\)" + wide);
-    EXPECT_EQ(fileApiPath(R"(\\server\share\)" + name), LR"(\\?\UNC\server\share\)" + wide);
-    EXPECT_EQ(fileApiPath(R"(\\?\C:\)" + name), LR"(\\?\C:\)" + wide);
-}
-
 // The whole of Coding and Decoding over the real files, for names that the ANSI functions could not
 // reach: Japanese, and a path beyond MAX_PATH.
 TEST_F(CommandFixture, RoundTripsOfNamesInAnotherScriptOrBeyondMaxPath)
