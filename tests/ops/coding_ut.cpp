@@ -89,6 +89,8 @@ TEST_F(CommandFixture, SuccessIsToldWithTheNamesOfTheFiles)
     };
     EXPECT_EQ(person.messages, (std::vector{told(texts.codingDone, coded), told(texts.decodingDone, empty)}));
     EXPECT_EQ(readFile(empty), Bytes{});
+    // The wait cursor shows while the bytes are worked on, the arrow after.
+    EXPECT_TRUE(std::ranges::count(person.cursors, Cursor::wait) >= 2 && person.cursors.back() == Cursor::arrow);
 }
 
 TEST_P(RefusalTest, Coding)
