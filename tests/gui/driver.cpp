@@ -17,6 +17,7 @@
 #include "main_window.h"
 #include "program_files.h"
 #include "resource_ids.h"
+#include "temp_folder.h"
 #include "texts.h"
 #include "utf16.h"
 #include "votrana_version.h"
@@ -96,7 +97,10 @@ bool setOsVersion(const std::string& currentVersion, const std::string& productN
            set(LR"(SOFTWARE\Microsoft\Windows\CurrentVersion)", L"ProductName", productName);
 }
 
-const votrana::OsVariant variant = votrana::osVariantFrom("6.1", std::nullopt).value_or(votrana::OsVariant::Nt60);
+// The system's version for the program, set at the start, and the bitmap set it chooses.
+constexpr const char* systemVersion = "6.1";
+const votrana::OsVariant variant =
+    votrana::osVariantFrom(systemVersion, std::nullopt).value_or(votrana::OsVariant::Nt60);
 
 struct Step {
     int line = 0;
@@ -554,7 +558,8 @@ private:
         const auto keyFile = votrana::keyFileBytes(key);
         written_[file] = w.at(2) == "key" ? Bytes(keyFile.begin(), keyFile.end())
                                           : sampleBytes(std::stoull(w[2]) << (w[2].ends_with("M") ? 20 : 0), seed);
-        ASSERT_TRUE(writeFile(file, written_[file])) << "could not write " << w[1];
+        fs::create_directories(fs::path(file).parent_path());
+        votrana::testing::writeFile(utf8(file), written_[file]);
     }
 
     void remove(const Words& w) { fs::remove(path(w.at(1))); }
@@ -582,7 +587,7 @@ private:
     void same(const Words& w)
     {
         const std::wstring file = path(w.at(1));
-        EXPECT_TRUE(readFile(file) == written_[file]) << w[1] << " differs from what was written";
+        EXPECT_TRUE(votrana::testing::readFile(utf8(file)) == written_[file]) << w[1] << " differs from what was written";
     }
 
     // readme own|other: the readme of the run's language (or of the other) from the built program's folder,
@@ -605,7 +610,7 @@ private:
         fs::remove(base + L".done");
         // Time for the last drawing to reach the screen.
         Sleep(100);
-        writeFile(base + L".req", {});
+        votrana::testing::writeFile(utf8(base + L".req"), {});
         waitUntil([&] { return fs::exists(base + L".done"); });
     }
 
@@ -675,7 +680,7 @@ int main(int argc, char** argv)
     const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
     const DWORD noCrashDialog = 0;
     if (ntdll == nullptr || GetProcAddress(ntdll, "wine_get_version") == nullptr || !registerScenarios() ||
-        !setOsVersion("6.1", "-") ||
+        !setOsVersion(systemVersion, "-") ||
         !setRegistryValue(HKEY_CURRENT_USER, LR"(Software\Wine\WineDbg)", L"ShowCrashDialog", REG_DWORD, &noCrashDialog,
                           sizeof noCrashDialog)) {
         std::fprintf(stderr, "usage, under Wine: gui_driver PROGRAM.EXE TABLE.txt --language en|ja [--package]\n");

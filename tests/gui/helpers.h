@@ -1,5 +1,5 @@
 // What the GUI test driver needs of Windows: start a program, find its windows, click and type, read a
-// message box, read pixels, and files.
+// message box, read pixels, and the names in a folder (files are read and written with tests/ops/temp_folder.h).
 #pragma once
 
 #include <windows.h>
@@ -9,7 +9,6 @@
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <optional>
 #include <set>
@@ -367,24 +366,6 @@ inline LPCWSTR messageIcon(HWND box)
         }
     }
     return nullptr;
-}
-
-inline std::optional<Bytes> readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    Bytes bytes(in ? static_cast<std::size_t>(in.tellg()) : 0);
-    in.seekg(0);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return in ? std::optional<Bytes>(std::move(bytes)) : std::nullopt;
-}
-
-inline bool writeFile(const fs::path& path, const Bytes& bytes)
-{
-    std::error_code error;
-    fs::create_directories(path.parent_path(), error);
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out.flush());
 }
 
 // The names in a folder, files and folders.

@@ -49,11 +49,15 @@ void makeFolder(const std::string& path)
     std::filesystem::create_directory(pathOf(path));
 }
 
-void CommandFixture::run(bool decoding, const std::string& path, const std::string& userKey)
+void CommandFixture::answer(const std::string& path, const std::string& userKey)
 {
     person.fileAnswer = {FileDialogAnswer::Outcome::chosen, path, 0};
     person.keyChoice = {!userKey.empty(), userKey};
     person.keyResult = KeyDialogResult::ok;
+}
+
+void CommandFixture::runCommand(bool decoding)
+{
     outcome = decoding ? runDecoding(platform, state) : runCoding(platform, state);
 }
 
@@ -91,13 +95,12 @@ void RefusalTest::expectRefused(bool decoding)
 {
     const Refusal& row = GetParam();
     const std::string chosen = row.chosen ? folder.path(row.chosen) : decoding ? codedPath : reportPath;
-    person.fileAnswer = {FileDialogAnswer::Outcome::chosen, chosen, 0};
-    person.keyChoice = {row.userKey != nullptr, row.userKey ? folder.path(row.userKey) : ""};
+    answer(chosen, row.userKey ? folder.path(row.userKey) : "");
     if (row.arrange) {
         row.arrange(*this);
     }
     Files expected = filesNow();
-    outcome = decoding ? runDecoding(platform, state) : runCoding(platform, state);
+    runCommand(decoding);
     for (const auto& [path, bytes] : changed) {
         expected[path] = bytes;
     }

@@ -70,7 +70,14 @@ class CommandFixture : public ::testing::Test {
 public:
     // Coding or Decoding of `path`, with the application's key or else `userKey`; no person's
     // answers other than these.
-    void run(bool decoding, const std::string& path, const std::string& userKey = {});
+    void run(bool decoding, const std::string& path, const std::string& userKey = {})
+    {
+        answer(path, userKey);
+        runCommand(decoding);
+    }
+    // The person's answers: the file, and the application's key or else `userKey`.
+    void answer(const std::string& path, const std::string& userKey);
+    void runCommand(bool decoding);
     void code(const std::string& userKey = {}) { run(false, reportPath, userKey); }
     void decode() { run(true, codedPath); }
     bool succeeded() const { return outcome == CommandOutcome::done; }
